@@ -1,0 +1,13 @@
+# thalrex_add_test(NAME SOURCES file... LIBS target...)
+# One GoogleTest executable whose cases each become a ctest test, run headless
+# with the paths the tests need in their environment.
+function(thalrex_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT
+      "QT_QPA_PLATFORM=offscreen;THALREX_SOURCE_DIR=${PROJECT_SOURCE_DIR};THALREX_REALDATA_DIR=${PROJECT_SOURCE_DIR}/../shared/realdata;THALREX_PROGRAM_DIR=${THALREX_PROGRAM_DIR}")
+endfunction()
