@@ -1,0 +1,152 @@
+#include "tests/ui/modal.h"
+#include "tests/ui/qt_app.h"
+#include "tests/ui/scripted_desktop.h"
+#include "ui/frm_gold.h"
+#include "ui/frm_name.h"
+#include "ui/frm_race.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { TestApp(); }
+    ScriptedDesktop desk;
+};
+
+// Shows the dialog without a modal loop, puts text in the field and presses OK; answers whether
+// the dialog closed as accepted.
+bool PressOk(TDSEntryDialog &dialog, const QString &text) {
+    dialog.show();
+    dialog.field()->setText(text);
+    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    return !dialog.isVisible() && dialog.result() == QDialog::Accepted;
+}
+
+const QString NameMessage = QStringLiteral("You must specify a name!");
+const QString AlphaMessage = QStringLiteral("First character in the name must be alpha-numeric.");
+const QString GoldMessage =
+    QStringLiteral("Gold must be a valid integer value between 0 and 999999999.");
+
+TEST_F(EditDialogs, NameDialogLooksAsDescribed) {
+    TfrmName dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Hero Name");
+    EXPECT_EQ(dialog.size(), QSize(250, 78));
+    EXPECT_EQ(dialog.edtName()->maxLength(), 20);
+    EXPECT_TRUE(dialog.Button1()->isDefault());
+    EXPECT_EQ(dialog.Button2()->text(), "Cancel");
+}
+
+TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
+    const struct {
+        const char *name;
+        QString message; // empty: accepted
+    } cases[] = {
+        {"", NameMessage},           {" Ulf", AlphaMessage}, {"_Ulf", AlphaMessage},
+        {"'Ulf", AlphaMessage},      {",Ulf", AlphaMessage}, {"-Ulf", AlphaMessage},
+        {".Ulf", AlphaMessage},      {"Ulf's", QString()},   {"9 Lives", QString()},
+        {"Ulf the_Bold", QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        desk.messages.clear();
+        TfrmName dialog;
+        const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
+        EXPECT_EQ(accepted, c.message.isEmpty());
+        EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
+        EXPECT_EQ(desk.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+    }
+}
+
+TEST_F(EditDialogs, NameFieldRefusesOtherKeysAndStopsAtTwentyCharacters) {
+    TfrmName dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.edtName(), "U!l?f@ #9_'.-,x");
+    EXPECT_EQ(dialog.edtName()->text(), "Ulf 9_'.-,x");
+    dialog.edtName()->clear();
+    QTest::keyClicks(dialog.edtName(), "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(dialog.edtName()->text(), "abcdefghijklmnopqrst");
+}
+
+TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
+    const struct {
+        const char *text;
+        bool accepted;
+    } cases[] = {
+        {"", false},  {"0", true},    {"999999999", true},   {"1000000000", false}, {"-1", false},
+        {"-0", true}, {"12x", false}, {"2147483648", false}, {"007", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        desk.messages.clear();
+        TfrmGold dialog;
+        dialog.edtGold()->setMaxLength(32); // the checks must hold on their own
+        EXPECT_EQ(PressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
+        EXPECT_EQ(desk.messages, c.accepted ? QStringList() : QStringList{GoldMessage});
+    }
+}
+
+TEST_F(EditDialogs, GoldFieldTakesNineDigitsOnly) {
+    TfrmGold dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Gold");
+    EXPECT_EQ(dialog.size(), QSize(250, 78));
+    dialog.show();
+    QTest::keyClicks(dialog.edtGold(), "1-2a3 4.5");
+    EXPECT_EQ(dialog.edtGold()->text(), "12345");
+    QTest::keyClicks(dialog.edtGold(), "678901");
+    EXPECT_EQ(dialog.edtGold()->text(), "123456789");
+}
+
+TEST_F(EditDialogs, AskHeroNameAnswersTheTypedNameOnOkAndTheOldOneOnCancel) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        EXPECT_EQ(dialog->edtName()->text(), "Hero");
+        dialog->edtName()->clear();
+        QTest::keyClicks(dialog->edtName(), "Ulf's");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Ulf's");
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        QTest::keyClicks(dialog->edtName(), "Changed");
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Hero");
+}
+
+TEST_F(EditDialogs, AskGoldShowsTheAmountAndAnswersTheNewOne) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        EXPECT_EQ(dialog->edtGold()->text(), "100");
+        dialog->edtGold()->clear();
+        QTest::keyClicks(dialog->edtGold(), "999999999");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskGold(nullptr, 100), 999999999);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        dialog->edtGold()->clear();
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskGold(nullptr, 100), 100);
+}
+
+TEST_F(EditDialogs, RaceDialogSelectsByNumberAndClearsForOthers) {
+    TfrmRace dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Hero Model");
+    EXPECT_EQ(dialog.size(), QSize(250, 118));
+    EXPECT_EQ(dialog.ItemIndex(), -1);
+    dialog.SetItemIndex(2);
+    EXPECT_EQ(dialog.ItemIndex(), 2);
+    dialog.SetItemIndex(4);
+    EXPECT_EQ(dialog.ItemIndex(), -1);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+class QGroupBox;
+class QPushButton;
+
+// The hero model dialog: a radio group "Select" with Farmboy, Farmgirl, Dwarf and Skeleton in
+// two columns; the item numbers are the model numbers.
+class TfrmRace : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmRace(QWidget *parent = nullptr);
+
+    // The selected item's number, or -1 when none is selected.
+    int ItemIndex() const;
+    // Selects item n; any number outside the items clears the selection.
+    void SetItemIndex(int n);
+
+    QGroupBox *rgpRace() const { return group; }
+    QPushButton *Button1() const { return ok; }
+    QPushButton *Button2() const { return cancel; }
+
+private:
+    QGroupBox *group;
+    QButtonGroup *items;
+    QPushButton *ok;
+    QPushButton *cancel;
+};
