@@ -51,3 +51,12 @@ void TfrmRace::SetItemIndex(int n) {
         item->setChecked(false);
     items->setExclusive(true);
 }
+
+TDSRaces AskHeroModel(QWidget *parent, TDSRaces current) {
+    TfrmRace dialog(parent);
+    if (current != dsrUnknown)
+        dialog.SetItemIndex(current);
+    if (dialog.exec() != QDialog::Accepted || dialog.ItemIndex() < 0)
+        return current;
+    return static_cast<TDSRaces>(dialog.ItemIndex());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hero/races.h"
+
 #include <QDialog>
 
 class QButtonGroup;
@@ -28,3 +30,7 @@ private:
     QPushButton *ok;
     QPushButton *cancel;
 };
+
+// Shows the model dialog with current selected (nothing for dsrUnknown); answers the selected
+// model, or current when cancelled or when nothing is selected.
+TDSRaces AskHeroModel(QWidget *parent, TDSRaces current);
