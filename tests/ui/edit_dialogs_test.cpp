@@ -1,12 +1,18 @@
+#include "hero/hero.h"
 #include "tests/ui/modal.h"
 #include "tests/ui/qt_app.h"
 #include "tests/ui/scripted_desktop.h"
+#include "ui/edit_commands.h"
 #include "ui/frm_gold.h"
 #include "ui/frm_name.h"
 #include "ui/frm_race.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -147,6 +153,96 @@ TEST_F(EditDialogs, RaceDialogSelectsByNumberAndClearsForOthers) {
     EXPECT_EQ(dialog.ItemIndex(), 2);
     dialog.SetItemIndex(4);
     EXPECT_EQ(dialog.ItemIndex(), -1);
+}
+
+TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        EXPECT_EQ(dialog->ItemIndex(), -1);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrUnknown), dsrUnknown);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        EXPECT_EQ(dialog->ItemIndex(), 2);
+        const auto items = dialog->rgpRace()->findChildren<QRadioButton *>();
+        ASSERT_EQ(items.size(), 4);
+        QTest::mouseClick(items[1], Qt::LeftButton, {}, QPoint(4, 4)); // "Farmgirl"
+        EXPECT_EQ(dialog->ItemIndex(), 1);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrFarmgirl);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        dialog->SetItemIndex(3);
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrDwarf);
+}
+
+// The Edit menu's Name, Gold and Model commands on a real hero.
+class EditCommands : public EditDialogs {
+protected:
+    void SetUp() override {
+        EditDialogs::SetUp();
+        hero.SetName("Hero");
+        hero.SetGold(100);
+        hero.SetModel(dsrUnknown);
+        hero.MarkUnmodified();
+    }
+    TDSHero hero;
+};
+
+TEST_F(EditCommands, CancellingAnyDialogLeavesTheHeroUnmodified) {
+    WhenModal([](QDialog *d) {
+        QTest::keyClicks(static_cast<TfrmName *>(d)->edtName(), "Ulf");
+        QTest::mouseClick(static_cast<TfrmName *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditHeroName(nullptr, hero);
+    WhenModal([](QDialog *d) {
+        QTest::keyClicks(static_cast<TfrmGold *>(d)->edtGold(), "5");
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    WhenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->SetItemIndex(1);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditHeroModel(nullptr, hero);
+
+    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(hero.HeroName(), "Hero");
+    EXPECT_EQ(hero.Gold(), 100);
+    EXPECT_EQ(hero.Model(), dsrUnknown);
+}
+
+TEST_F(EditCommands, AcceptedValuesReachTheHero) {
+    int propChanges = 0;
+    hero.OnPropChanged = [&](TDSHero &) { ++propChanges; };
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        dialog->edtName()->clear();
+        QTest::keyClicks(dialog->edtName(), "9 Lives");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EditHeroName(nullptr, hero);
+    EXPECT_EQ(hero.HeroName(), "9 Lives");
+    EXPECT_TRUE(hero.Modified());
+
+    WhenModal([](QDialog *d) {
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button1(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    EXPECT_EQ(propChanges, 1) << "OK on the unchanged amount changes nothing";
+
+    WhenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->SetItemIndex(2);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button1(), Qt::LeftButton);
+    });
+    EditHeroModel(nullptr, hero);
+    EXPECT_EQ(hero.Model(), dsrDwarf);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
-#include "ui/portrait_commands.h"
+#include "ui/edit_commands.h"
 
 #include "exchange/desktop.h"
 #include "hero/hero.h"
+#include "ui/frm_gold.h"
+#include "ui/frm_name.h"
+#include "ui/frm_race.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +12,21 @@
 #include <QImage>
 
 #include <stdexcept>
+
+void EditHeroName(QWidget *parent, TDSHero &hero) {
+    // Gas text is 8-bit; Latin-1 carries every byte of a stored name there and back unchanged.
+    const std::string &name = hero.HeroName();
+    const QString current = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    hero.SetName(AskHeroName(parent, current).toLatin1().toStdString());
+}
+
+void EditGold(QWidget *parent, TDSHero &hero) {
+    hero.SetGold(AskGold(parent, hero.Gold()));
+}
+
+void EditHeroModel(QWidget *parent, TDSHero &hero) {
+    hero.SetModel(AskHeroModel(parent, hero.Model()));
+}
 
 void PicCustom(TDSHero &hero, QString &initialDir) {
     FilePickSpec spec;
@@ -22,7 +40,7 @@ void PicCustom(TDSHero &hero, QString &initialDir) {
 
     QFile file(chosen);
     const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (QImage::fromData(data).isNull())
+    if (QImage::fromData(data, "BMP").isNull())
         throw std::runtime_error("Bitmap image is not valid");
     if (TDSPortraitControl *portrait = hero.Portrait()) {
         portrait->ShowPortrait(TDSImageData(data.begin(), data.end()));

@@ -1,0 +1,151 @@
+#include "hero/hero.h"
+#include "tests/ui/qt_app.h"
+#include "tests/ui/scripted_desktop.h"
+#include "ui/edit_commands.h"
+#include "ui/frm_portraits.h"
+#include "ui/portrait_image.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Bits per pixel from a BMP file's header.
+int BitsPerPixel(const QByteArray &bmp) {
+    if (bmp.size() < 30 || !bmp.startsWith("BM"))
+        return -1;
+    std::uint16_t bits = 0;
+    std::memcpy(&bits, bmp.constData() + 28, sizeof bits);
+    return bits;
+}
+
+QByteArray Bytes(const TDSImageData &data) {
+    return QByteArray(reinterpret_cast<const char *>(data.data()), qsizetype(data.size()));
+}
+
+QImage Rgb(const QImage &image) {
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {
+    TestApp();
+    TfrmPortraits portraits;
+    QList<QImage> seen;
+    for (int n = 0; n < TfrmPortraits::Count; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(BitsPerPixel(Bytes(portraits.BuiltInPortrait(n))), 24);
+        const QImage picture = PortraitBitmap(portraits, n);
+        ASSERT_EQ(picture.size(), QSize(64, 64));
+        for (const QImage &other : seen)
+            EXPECT_NE(Rgb(picture), Rgb(other));
+        seen << picture;
+    }
+    EXPECT_TRUE(portraits.BuiltInPortrait(6).empty());
+    EXPECT_TRUE(portraits.BuiltInPortrait(-1).empty());
+    EXPECT_TRUE(PortraitBitmap(portraits, 6).isNull());
+}
+
+class HeroPortrait : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestApp();
+        ASSERT_TRUE(folder.isValid());
+        hero.SetPortrait(&image);
+        hero.SetPortraits(std::make_unique<TfrmPortraits>());
+    }
+    const TfrmPortraits &Store() { return static_cast<const TfrmPortraits &>(*hero.Portraits()); }
+    QString WriteBitmap(const QString &name, QSize size, QColor colour) {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(colour);
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(picture.save(path, "BMP"));
+        return path;
+    }
+
+    QTemporaryDir folder;
+    ScriptedDesktop desk;
+    TDSPortraitImage image;
+    TDSHero hero;
+};
+
+TEST_F(HeroPortrait, DefaultPortraitFollowsTheModel) {
+    const struct {
+        TDSRaces model;
+        int picture;
+    } cases[] = {
+        {dsrFarmgirl, 1}, {dsrDwarf, 2}, {dsrSkeleton_Good, 3}, {dsrUnknown, 4}, {dsrFarmboy, 0}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.model));
+        hero.SetModel(c.model);
+        hero.MarkUnmodified();
+        hero.LoadBuiltInPortrait(0);
+        EXPECT_EQ(Rgb(image.Picture()), Rgb(PortraitBitmap(Store(), c.picture)));
+        EXPECT_TRUE(hero.Modified());
+    }
+    hero.LoadBuiltInPortrait(5);
+    EXPECT_EQ(Rgb(image.Picture()), Rgb(PortraitBitmap(Store(), 5)));
+}
+
+TEST_F(HeroPortrait, CustomBitmapOfAnySizeIsTakenAndMarksTheHeroModified) {
+    const QString path = WriteBitmap("small.bmp", QSize(32, 32), Qt::green);
+    desk.files.push_back(path);
+    QString initial = "/pictures/";
+    PicCustom(hero, initial);
+
+    ASSERT_EQ(desk.filePicks.size(), 1);
+    EXPECT_EQ(desk.filePicks[0].title, "Hero Portrait (64x64 24-bit bmp)");
+    EXPECT_EQ(desk.filePicks[0].filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(desk.filePicks[0].initialFolder, "/pictures/");
+    EXPECT_EQ(image.Picture().size(), QSize(32, 32));
+    EXPECT_EQ(image.Picture().pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_TRUE(hero.Modified());
+    EXPECT_EQ(initial, folder.path() + "/");
+}
+
+TEST_F(HeroPortrait, CancelledOrUnreadablePickChangesNothing) {
+    hero.LoadBuiltInPortrait(3);
+    hero.MarkUnmodified();
+    const QImage before = image.Picture();
+    QString initial = "/pictures/";
+
+    desk.files.push_back(QString());
+    PicCustom(hero, initial);
+    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(initial, "/pictures/");
+
+    const QString junk = folder.filePath("junk.bmp");
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a bitmap");
+    file.close();
+    desk.files.push_back(junk);
+    EXPECT_THROW(PicCustom(hero, initial), std::runtime_error);
+    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(image.Picture(), before);
+    EXPECT_EQ(initial, "/pictures/");
+}
+
+TEST_F(HeroPortrait, PortraitFileRoundTripIs24BitAndBadFilesAreRefused) {
+    image.LoadPortraitFile(WriteBitmap("in.bmp", QSize(64, 64), QColor(10, 20, 30)).toStdString());
+    const QString out = folder.filePath("Portrait-0.bmp");
+    image.SavePortraitFile(out.toStdString());
+    QFile saved(out);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(BitsPerPixel(saved.readAll()), 24);
+    EXPECT_EQ(QImage(out).pixelColor(0, 0), QColor(10, 20, 30));
+
+    EXPECT_THROW(image.LoadPortraitFile(folder.filePath("missing.bmp").toStdString()),
+                 std::runtime_error);
+    EXPECT_THROW(image.ShowPortrait(TDSImageData{1, 2, 3}), std::runtime_error);
+    EXPECT_EQ(image.Picture().pixelColor(0, 0), QColor(10, 20, 30));
+    EXPECT_THROW(image.SavePortraitFile(folder.filePath("no/such/dir/p.bmp").toStdString()),
+                 std::runtime_error);
+}
+
+} // namespace
