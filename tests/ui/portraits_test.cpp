@@ -5,8 +5,11 @@
 #include "ui/frm_portraits.h"
 #include "ui/portrait_image.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -49,6 +52,30 @@ TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {
     EXPECT_TRUE(portraits.BuiltInPortrait(6).empty());
     EXPECT_TRUE(portraits.BuiltInPortrait(-1).empty());
     EXPECT_TRUE(PortraitBitmap(portraits, 6).isNull());
+}
+
+TEST(BuiltInPortraits, AreWhatTheirScriptDraws) {
+    TestApp();
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    const QDir source(qEnvironmentVariable("THALREX_SOURCE_DIR") + "/ui/portraits");
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    QProcess script;
+    script.start(python, {source.filePath("draw_portraits.py"), out.path()});
+    ASSERT_TRUE(script.waitForFinished(120000));
+    ASSERT_EQ(script.exitCode(), 0) << script.readAllStandardError().toStdString();
+
+    const QStringList names = source.entryList({"*.bmp"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(names.size(), TfrmPortraits::Count);
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile committed(source.filePath(name)), drawn(QDir(out.path()).filePath(name));
+        ASSERT_TRUE(committed.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(drawn.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(committed.readAll() == drawn.readAll());
+    }
 }
 
 class HeroPortrait : public ::testing::Test {
