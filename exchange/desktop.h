@@ -20,8 +20,8 @@ struct FilePickSpec {
 };
 
 struct FolderPickSpec {
-    QString label;   // shown as the dialog's title
-    QString initial; // initial selection
+    QString label;     // shown as the dialog's title
+    QString initial;   // initial selection
     bool newFolder = true;
 };
 
