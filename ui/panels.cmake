@@ -4,7 +4,6 @@ target_sources(thalrex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ds_shape.h ${CMAKE_CURRENT_LIST_DIR}/ds_shape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ds_button.h ${CMAKE_CURRENT_LIST_DIR}/ds_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ds_label.h ${CMAKE_CURRENT_LIST_DIR}/ds_label.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/hint.h ${CMAKE_CURRENT_LIST_DIR}/hint.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skill_icons.h ${CMAKE_CURRENT_LIST_DIR}/skill_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skill_panels.h ${CMAKE_CURRENT_LIST_DIR}/skill_panels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_dialog.h ${CMAKE_CURRENT_LIST_DIR}/entry_dialog.cpp
@@ -12,7 +11,6 @@ target_sources(thalrex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frm_gold.h ${CMAKE_CURRENT_LIST_DIR}/frm_gold.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_race.h ${CMAKE_CURRENT_LIST_DIR}/frm_race.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_portraits.h ${CMAKE_CURRENT_LIST_DIR}/frm_portraits.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/portrait_image.h ${CMAKE_CURRENT_LIST_DIR}/portrait_image.cpp
   ${CMAKE_CURRENT_LIST_DIR}/edit_commands.h ${CMAKE_CURRENT_LIST_DIR}/edit_commands.cpp)
 
 # The pictures are drawn by portraits/draw_portraits.py; the bitmaps it writes are kept here.

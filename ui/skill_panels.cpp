@@ -4,7 +4,7 @@
 #include "ui/ds_button.h"
 #include "ui/ds_label.h"
 #include "ui/ds_shape.h"
-#include "ui/hint.h"
+#include "ui/hints.h"
 #include "ui/skill_icons.h"
 
 #include <QLabel>

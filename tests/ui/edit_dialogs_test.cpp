@@ -1,7 +1,7 @@
 #include "hero/hero.h"
+#include "testapplication.h"
+#include "testdesktop.h"
 #include "tests/ui/modal.h"
-#include "tests/ui/qt_app.h"
-#include "tests/ui/scripted_desktop.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_gold.h"
 #include "ui/frm_name.h"
@@ -21,8 +21,7 @@ namespace {
 
 class EditDialogs : public ::testing::Test {
 protected:
-    void SetUp() override { TestApp(); }
-    ScriptedDesktop desk;
+    void SetUp() override { TestApplication(); }
 };
 
 // Shows the dialog without a modal loop, puts text in the field and presses OK; answers whether
@@ -60,12 +59,13 @@ TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        desk.messages.clear();
+        TestDesktop desk; // any message but the expected one fails
+        if (!c.message.isEmpty())
+            desk.ExpectMessage(c.message, MsgAnswer::Ok);
         TfrmName dialog;
         const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
         EXPECT_EQ(accepted, c.message.isEmpty());
         EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
-        EXPECT_EQ(desk.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
     }
 }
 
@@ -89,11 +89,12 @@ TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        desk.messages.clear();
+        TestDesktop desk;
+        if (!c.accepted)
+            desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
         TfrmGold dialog;
         dialog.edtGold()->setMaxLength(32); // the checks must hold on their own
         EXPECT_EQ(PressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
-        EXPECT_EQ(desk.messages, c.accepted ? QStringList() : QStringList{GoldMessage});
     }
 }
 
@@ -185,6 +186,7 @@ TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
 // The Edit menu's Name, Gold and Model commands on a real hero.
 class EditCommands : public EditDialogs {
 protected:
+    TestDesktop desk; // no message expected
     void SetUp() override {
         EditDialogs::SetUp();
         hero.SetName("Hero");

@@ -1,9 +1,9 @@
 #include "hero/hero.h"
-#include "tests/ui/qt_app.h"
-#include "tests/ui/scripted_desktop.h"
+#include "testapplication.h"
+#include "testdesktop.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_portraits.h"
-#include "ui/portrait_image.h"
+#include "ui/portraitimage.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +37,7 @@ QImage Rgb(const QImage &image) {
 }
 
 TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {
-    TestApp();
+    TestApplication();
     TfrmPortraits portraits;
     QList<QImage> seen;
     for (int n = 0; n < TfrmPortraits::Count; ++n) {
@@ -55,7 +55,7 @@ TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {
 }
 
 TEST(BuiltInPortraits, AreWhatTheirScriptDraws) {
-    TestApp();
+    TestApplication();
     const QString python = QStandardPaths::findExecutable("python3");
     if (python.isEmpty())
         GTEST_SKIP() << "python3 is not installed";
@@ -81,7 +81,7 @@ TEST(BuiltInPortraits, AreWhatTheirScriptDraws) {
 class HeroPortrait : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        TestApplication();
         ASSERT_TRUE(folder.isValid());
         hero.SetPortrait(&image);
         hero.SetPortraits(std::make_unique<TfrmPortraits>());
@@ -96,9 +96,9 @@ protected:
     }
 
     QTemporaryDir folder;
-    ScriptedDesktop desk;
-    TDSPortraitImage image;
+    TestDesktop desk;
     TDSHero hero;
+    TPortraitImage image{hero, nullptr};
 };
 
 TEST_F(HeroPortrait, DefaultPortraitFollowsTheModel) {
@@ -121,14 +121,16 @@ TEST_F(HeroPortrait, DefaultPortraitFollowsTheModel) {
 
 TEST_F(HeroPortrait, CustomBitmapOfAnySizeIsTakenAndMarksTheHeroModified) {
     const QString path = WriteBitmap("small.bmp", QSize(32, 32), Qt::green);
-    desk.files.push_back(path);
+    desk.ExpectFilePick(path);
     QString initial = "/pictures/";
     PicCustom(hero, initial);
 
-    ASSERT_EQ(desk.filePicks.size(), 1);
-    EXPECT_EQ(desk.filePicks[0].title, "Hero Portrait (64x64 24-bit bmp)");
-    EXPECT_EQ(desk.filePicks[0].filter, "Bitmaps (*.bmp)");
-    EXPECT_EQ(desk.filePicks[0].initialFolder, "/pictures/");
+    ASSERT_EQ(desk.Prompts().size(), 1u);
+    const FilePickSpec &pick = desk.Prompts()[0].file;
+    EXPECT_EQ(pick.title, "Hero Portrait (64x64 24-bit bmp)");
+    EXPECT_EQ(pick.filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(pick.initialFolder, "/pictures/");
+    EXPECT_TRUE(pick.preview);
     EXPECT_EQ(image.Picture().size(), QSize(32, 32));
     EXPECT_EQ(image.Picture().pixelColor(5, 5), QColor(Qt::green));
     EXPECT_TRUE(hero.Modified());
@@ -141,7 +143,7 @@ TEST_F(HeroPortrait, CancelledOrUnreadablePickChangesNothing) {
     const QImage before = image.Picture();
     QString initial = "/pictures/";
 
-    desk.files.push_back(QString());
+    desk.ExpectFilePick(QString());
     PicCustom(hero, initial);
     EXPECT_FALSE(hero.Modified());
     EXPECT_EQ(initial, "/pictures/");
@@ -151,28 +153,11 @@ TEST_F(HeroPortrait, CancelledOrUnreadablePickChangesNothing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a bitmap");
     file.close();
-    desk.files.push_back(junk);
+    desk.ExpectFilePick(junk);
     EXPECT_THROW(PicCustom(hero, initial), std::runtime_error);
     EXPECT_FALSE(hero.Modified());
     EXPECT_EQ(image.Picture(), before);
     EXPECT_EQ(initial, "/pictures/");
-}
-
-TEST_F(HeroPortrait, PortraitFileRoundTripIs24BitAndBadFilesAreRefused) {
-    image.LoadPortraitFile(WriteBitmap("in.bmp", QSize(64, 64), QColor(10, 20, 30)).toStdString());
-    const QString out = folder.filePath("Portrait-0.bmp");
-    image.SavePortraitFile(out.toStdString());
-    QFile saved(out);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(BitsPerPixel(saved.readAll()), 24);
-    EXPECT_EQ(QImage(out).pixelColor(0, 0), QColor(10, 20, 30));
-
-    EXPECT_THROW(image.LoadPortraitFile(folder.filePath("missing.bmp").toStdString()),
-                 std::runtime_error);
-    EXPECT_THROW(image.ShowPortrait(TDSImageData{1, 2, 3}), std::runtime_error);
-    EXPECT_EQ(image.Picture().pixelColor(0, 0), QColor(10, 20, 30));
-    EXPECT_THROW(image.SavePortraitFile(folder.filePath("no/such/dir/p.bmp").toStdString()),
-                 std::runtime_error);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "hero/experience.h"
 #include "hero/hero.h"
-#include "tests/ui/qt_app.h"
+#include "testapplication.h"
 #include "ui/ds_button.h"
 #include "ui/ds_label.h"
 #include "ui/ds_shape.h"
@@ -24,7 +24,7 @@ long double Start(int level) {
 class SkillPanels : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        TestApplication();
         panels = std::make_unique<TDSSkillPanels>();
         panels->resize(361, 123);
         panels->show();
