@@ -11,7 +11,8 @@ target_sources(thalrex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frm_gold.h ${CMAKE_CURRENT_LIST_DIR}/frm_gold.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_race.h ${CMAKE_CURRENT_LIST_DIR}/frm_race.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_portraits.h ${CMAKE_CURRENT_LIST_DIR}/frm_portraits.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/edit_commands.h ${CMAKE_CURRENT_LIST_DIR}/edit_commands.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/edit_commands.h ${CMAKE_CURRENT_LIST_DIR}/edit_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/panels_wiring.h ${CMAKE_CURRENT_LIST_DIR}/panels_wiring.cpp)
 
 # The pictures are drawn by portraits/draw_portraits.py; the bitmaps it writes are kept here.
 qt_add_resources(thalrex_ui "portraits" PREFIX /portraits
