@@ -31,6 +31,8 @@ void TPortraitImage::LoadPortraitFile(const std::string &path) {
 }
 
 void TPortraitImage::SavePortraitFile(const std::string &path) const {
+    if (picture.isNull())
+        throw std::runtime_error("There is no portrait to save.");
     // A picture without transparency is kept as a 24-bit bitmap.
     const QImage image = picture.hasAlphaChannel() ? picture.convertToFormat(QImage::Format_ARGB32)
                                                    : picture.convertToFormat(QImage::Format_RGB888);

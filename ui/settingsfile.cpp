@@ -3,8 +3,9 @@
 #include <QFile>
 #include <QSaveFile>
 
-// Text is kept as UTF-8 bytes, read and written as they are.
+// Text is kept as UTF-8 bytes, read and written as they are; the template code is built here.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <string>
@@ -67,6 +68,9 @@ public:
         std::string text;
         if (ini.Save(text) < 0)
             return false;
+        // One blank line between sections.
+        for (std::string::size_type at; (at = text.find("\n\n\n")) != std::string::npos;)
+            text.erase(at, 1);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return false;
