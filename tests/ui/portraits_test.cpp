@@ -95,6 +95,7 @@ protected:
         return path;
     }
 
+    QApplication &app = TestApplication(); // before the portrait control
     QTemporaryDir folder;
     TestDesktop desk;
     TDSHero hero;
