@@ -131,7 +131,8 @@ void TDSSkillPanels::BuildRow(TDSPanelRow &row, int top, const QString &caption,
 
     row.caption = new QLabel(caption, this);
     row.caption->setObjectName(QStringLiteral("lbl") + letter);
-    row.caption->setGeometry(18, top - 1, 60, 16);
+    // A skill's caption ends before its "<" button; an attribute's may use the whole width.
+    row.caption->setGeometry(skill ? QRect(18, top - 1, 61, 16) : QRect(0, top - 1, 90, 16));
     row.caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row.caption->setFont(PixelFont(13));
 
