@@ -13,6 +13,10 @@ struct ParseCase {
     const char *shape;
 };
 
+void PrintTo(const ParseCase &c, std::ostream *os) {
+    *os << c.what;
+}
+
 class GasParse : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(GasParse, ReadsTheTreeByTheDocumentRules) {
