@@ -97,6 +97,14 @@ TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
     EXPECT_THROW(doc.Load(folder / "b.gas"), EDSFailed);
 }
 
+TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
+    TempFolder folder;
+    WriteAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
+    TBowels doc;
+    doc.Load(folder / "a.gas");
+    EXPECT_EQ(Shape(doc.Root), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
+}
+
 TEST(GasLoad, LoadingAgainReplacesTheTree) {
     TempFolder folder;
     WriteAll(folder / "a.gas", "[a]\r\n{\r\n\tx = 1;\r\n}\r\n");
