@@ -36,12 +36,12 @@ struct Timing {
 const char *const kRealFile =
     "gas/upza__world__maps__upza__regions__castle__terrain_nodes__nodes.gas";
 
-// The shortest of at least three runs of the step, running on for about two seconds. The
+// The shortest of at least five runs of the step, running on for about three seconds. The
 // cleanup after each run is not timed.
 template <typename Step, typename Cleanup> Timing Best(Step step, Cleanup cleanup) {
     Timing best{1e30, 1e30};
-    const auto until = Clock::now() + std::chrono::seconds(2);
-    for (int round = 0; round < 3 || Clock::now() < until; ++round) {
+    const auto until = Clock::now() + std::chrono::seconds(3);
+    for (int round = 0; round < 5 || Clock::now() < until; ++round) {
         const auto start = Clock::now();
         const double startCpu = CpuSeconds();
         step();
