@@ -15,7 +15,9 @@ class TPartyImport : public QObject {
     Q_OBJECT
 public:
     // Fills Import1 with its fixed items; the binding is made for the program folder's library.
-    TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1);
+    // Import1 must outlive this object.
+    TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1,
+                 QObject *parent = nullptr);
 
     TDSImport &binding() { return import; }
 
