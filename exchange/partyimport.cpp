@@ -16,9 +16,8 @@ namespace {
 const QString documentsToken = QStringLiteral("<My Documents>/");
 }
 
-TPartyImport::TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1,
-                           QObject *parent)
-    : QObject(parent), dlgOpenTankInitialDir(folders.save), host(host), folders(folders),
+TPartyImport::TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1)
+    : QObject(Import1), dlgOpenTankInitialDir(folders.save), host(host), folders(folders),
       import(folders.program + QStringLiteral("libkegtap.so")), Import1(Import1) {
     N7 = Import1->addSeparator();
     Browse1 = Import1->addAction(QStringLiteral("&Browse..."));

@@ -14,10 +14,9 @@ class QMenu;
 class TPartyImport : public QObject {
     Q_OBJECT
 public:
-    // Fills Import1 with its fixed items; the binding is made for the program folder's library.
-    // Import1 must outlive this object.
-    TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1,
-                 QObject *parent = nullptr);
+    // Fills Import1 with its fixed items and is owned by it; the binding is made for the
+    // program folder's library.
+    TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1);
 
     TDSImport &binding() { return import; }
 
