@@ -289,6 +289,19 @@ TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
     EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + "/Thalrex"));
 }
 
+TEST_F(Export, OutputLeftInTheStagingFolderIsNotTakenForTheToolsOutput) {
+    host.folder = '/' + host.folder;
+    exporter.Export1Click(); // leaves Ulf.dsparty in the staging folder
+    QFile::remove(party());
+    useTool(ToolMode::WritesNothing);
+    d.answers = {MsgAnswer::No};
+    exporter.Export1Click();
+
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_TRUE(d.messages[1].text.startsWith("Export failed."));
+    EXPECT_FALSE(QFile::exists(party()));
+}
+
 TEST_F(Export, FailedStagingCopyFailsTheExport) {
     // A folder link in the hero folder cannot be copied.
     QDir().mkpath(t.path("elsewhere"));
