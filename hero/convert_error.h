@@ -1,0 +1,11 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// A text that does not convert to the number asked for, e.g.
+// "'abc' is not a valid floating point value".
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// The text form of experience in Gas files: "." as the decimal point whatever the locale.
+
+// Scientific notation, seven significant digits, pattern "0.00000#e+000": 70 -> "7.00000e+001",
+// 12345.67 -> "1.234567e+004".
+std::string FormatExperience(long double x);
+// A finite decimal number: optional sign, digits, optional "." fraction, optional e/E exponent.
+// Throws EConvertError "'<text>' is not a valid floating point value" otherwise.
+long double ParseExperience(const std::string &text);
