@@ -4,6 +4,7 @@
 #include "tests/hero/hero_folder_fixture.h"
 
 #include <csignal>
+#include <locale>
 #include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -247,6 +248,27 @@ TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
     } catch (const EDSFailed &error) {
         EXPECT_STREQ(error.what(), "Error saving hero.\r\nList index out of bounds (-1)");
     }
+}
+
+// A locale whose numbers read "1.234.567,5".
+struct CommaDecimals : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST_F(HeroFolderTest, NumbersUseAPointWhateverTheLocale) {
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
+    const std::string folder = RealisticFolder();
+    hero.OpenFolder(folder);
+    hero.SetGold(1234567);
+    hero.SaveFolder("");
+    std::locale::global(previous);
+    const std::string party = ReadAll(folder + "Party.gas");
+    EXPECT_EQ(ValueIn(party, M + "gold"), "1234567");
+    EXPECT_EQ(ValueIn(party, M + "skills/melee_xp"), "1.234567e+004");
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Melee().Experience()), 12345.67);
 }
 
 // A new save of a folder whose old files are known, with a big portrait.
