@@ -110,8 +110,8 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutHintAndState) {
 TEST_F(MainWindowTest, HeaderDoubleClicksRunTheEditCommands) {
     TfrmMain &w = Start();
     QStringList ran;
+    // The edit commands themselves open modal dialogs: only their triggering is watched here.
     for (QAction *item : {w.Name1, w.Gold1, w.PicCustom1}) {
-        // Only which item runs matters here, not its dialog.
         QObject::disconnect(item, &QAction::triggered, nullptr, nullptr);
         QObject::connect(item, &QAction::triggered, [&ran, item] { ran << item->objectName(); });
     }
