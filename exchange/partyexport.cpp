@@ -47,9 +47,10 @@ void TPartyExport::Export1Click() {
                                "computer...\r\r(you can get RTC.exe from ") +
                     tankCreatorSite + ')',
                 MsgType::Information);
-    const QString tool =
-        desktop().pickFile({QStringLiteral("Tank Creator Location"),
-                            QStringLiteral("Tank Creator (RTC.exe)"), host.setting(TankCreator)});
+    // The second filter lets a tool of another name, such as our own tankcreator, be chosen.
+    const QString tool = desktop().pickFile(
+        {QStringLiteral("Tank Creator Location"),
+         QStringLiteral("Tank Creator (RTC.exe);;All files (*)"), host.setting(TankCreator)});
     if (tool.isEmpty())
         return;
     host.setSetting(TankCreator, tool);

@@ -175,7 +175,8 @@ void TfrmMain::FormShow() {
     emit ResetPanelsRequested();
     Hero->NewHero();
     if (!moc.HasKey(QStringLiteral("TankCreator")))
-        moc.SetValue(QStringLiteral("TankCreator"), Folders.Program + QStringLiteral("RTC.exe"));
+        moc.SetValue(QStringLiteral("TankCreator"),
+                     Folders.Program + QStringLiteral("tankcreator"));
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event) {

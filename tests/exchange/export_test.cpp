@@ -252,7 +252,7 @@ TEST_F(Export, MissingToolAsksForItsLocation) {
     EXPECT_EQ(d.messages[2].text, "Export succeded.");
     ASSERT_EQ(d.filePicks.size(), 2);
     EXPECT_EQ(d.filePicks[0].title, "Tank Creator Location");
-    EXPECT_EQ(d.filePicks[0].filter, "Tank Creator (RTC.exe)");
+    EXPECT_EQ(d.filePicks[0].filter, "Tank Creator (RTC.exe);;All files (*)");
     EXPECT_EQ(d.filePicks[0].initialFolder, t.path("bin/RTC.exe"));
     EXPECT_EQ(host.settings["tankcreator"], tool);
     EXPECT_EQ(d.processes.size(), 1);

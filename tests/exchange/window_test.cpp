@@ -2,6 +2,7 @@
 #include "scripteddesktop.h"
 #include "standin.h"
 
+#include "hero/experience_text.h"
 #include "hero/hero.h"
 #include "kegtap/writer/tank_writer.h"
 #include "ui/clicklabel.h"
@@ -15,6 +16,30 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// What a saved party keeps of a hero, experience in its stored form.
+struct HeroRecord {
+    std::string name;
+    int gold;
+    TDSRaces model;
+    std::vector<std::string> experience;
+
+    explicit HeroRecord(TDSHero &hero)
+        : name(hero.HeroName()), gold(hero.Gold()), model(hero.Model()) {
+        for (TDSAttribute *a : std::initializer_list<TDSAttribute *>{
+                 &hero.Strength(), &hero.Dexterity(), &hero.Intelligence(), &hero.Melee(),
+                 &hero.Ranged(), &hero.Nature(), &hero.Combat()})
+            experience.push_back(FormatExperience(a->Experience()));
+        experience.push_back(FormatExperience(hero.TotalExperience()));
+    }
+    bool operator==(const HeroRecord &) const = default;
+};
+
+void PrintTo(const HeroRecord &r, std::ostream *out) {
+    *out << r.name << ", gold " << r.gold << ", model " << int(r.model) << ", experience";
+    for (const std::string &x : r.experience)
+        *out << ' ' << x;
+}
 
 // Import and export as the main window runs them, with the real hero and hero folder.
 class WindowExchange : public testing::Test {
@@ -87,6 +112,46 @@ TEST_F(WindowExchange, ImportedPartyBecomesTheCurrentHero) {
               QStringList({"Ulf already exists. Overwrite?", "Export succeded."}));
     EXPECT_EQ(recordedArguments(tool), QStringList({"-source", t.folders.imports + "Ulf", "-out",
                                                     t.folders.save + "Ulf.dsparty"}));
+}
+
+TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSameHero) {
+    const QString tool = t.folders.program + "tankcreator";
+    EXPECT_EQ(w->setting("TankCreator"), tool) << "the default needs no set-up";
+    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("THALREX_PROGRAM_DIR") + "/tankcreator", tool));
+
+    w->Hero->SetName("Ulf");
+    w->Hero->SetModel(dsrDwarf);
+    w->Hero->SetGold(4321);
+    w->Hero->Melee().AdjustExperience(730);
+    w->Hero->Nature().AdjustExperience(455);
+    w->Hero->Combat().AdjustExperience(125);
+    w->Export1->trigger();
+
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    ASSERT_EQ(d.processes.size(), 1);
+    EXPECT_EQ(d.processes[0].program, tool);
+    const QString party = t.folders.save + "Ulf.dsparty";
+    QFile written(party);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.read(8), "DSigTank");
+    written.close();
+    const HeroRecord exported(*w->Hero);
+    EXPECT_EQ(exported.gold, 4321);
+    EXPECT_EQ(exported.model, dsrDwarf);
+
+    // Import into a fresh Imports folder, so every file comes out of the party.
+    w->New1->trigger();
+    ASSERT_NE(HeroRecord(*w->Hero), exported);
+    ASSERT_TRUE(QDir(t.folders.imports + "Ulf").removeRecursively());
+    QAction *item = openImportItem("&Ulf");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->statusTip(), "<My Documents>/Dungeon Siege/Save/Ulf.dsparty");
+    item->trigger();
+
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    EXPECT_EQ(QString::fromStdString(w->Hero->Folder()), t.folders.imports + "Ulf/");
+    EXPECT_FALSE(w->Hero->Modified());
+    EXPECT_EQ(HeroRecord(*w->Hero), exported);
 }
 
 TEST_F(WindowExchange, CancelAtAskToSaveImportsNothing) {

@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, FirstRunSettingsAreWrittenAtCloseInTheirExactForm) {
                            QString::number(w.y()), QString::number(w.x())) +
                   data);
     EXPECT_EQ(lines.last(),
-              QStringLiteral("TankCreator=") + folders.Program + QStringLiteral("RTC.exe"));
+              QStringLiteral("TankCreator=") + folders.Program + QStringLiteral("tankcreator"));
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenOnceEvenWhenTheWindowIsDestroyedAfterClosing) {
