@@ -6,8 +6,15 @@ function(thalrex_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;THALREX_SOURCE_DIR=${PROJECT_SOURCE_DIR};THALREX_REALDATA_DIR=${PROJECT_SOURCE_DIR}/../shared/realdata;THALREX_PROGRAM_DIR=${THALREX_PROGRAM_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
+  # The environment list is set once the tests are known: handed to gtest_discover_tests as a
+  # property, its ";" would split it into separate arguments and only the first variable would
+  # be set.
+  set(environment "QT_QPA_PLATFORM=offscreen;THALREX_SOURCE_DIR=${PROJECT_SOURCE_DIR};THALREX_REALDATA_DIR=${PROJECT_SOURCE_DIR}/../shared/realdata;THALREX_PROGRAM_DIR=${THALREX_PROGRAM_DIR}")
+  set(environment_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+  file(WRITE ${environment_file}
+    "if(${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${environment}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${environment_file})
 endfunction()

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Whole-file reading and crash-safe replacement of files on the local disk.
+
+// The file's bytes. Throws EFileError "Cannot open file %s" when it cannot be opened or read.
+std::string ReadFileBytes(const std::string &fileName);
+
+// Creates or replaces the file with the bytes so that it is never seen truncated: the bytes go to a
+// temporary file in the same folder, which is flushed to disk and then renamed over the old one.
+// On failure the old file is untouched and no temporary file remains. Throws EFileError:
+// "Cannot create file %s" when the file cannot be created or put in place, "Cannot write file %s"
+// (with the system's reason) when writing fails, for instance on a full disk.
+void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes);

@@ -1,0 +1,4 @@
+#include "gas/errors.h"
+
+EListError::EListError(int index)
+    : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")") {}

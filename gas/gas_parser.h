@@ -1,0 +1,12 @@
+#pragma once
+
+#include "gas/bowels.h"
+
+#include <string_view>
+
+// Parses Gas text (line breaks already removed) and appends its top-level block to the list.
+// One pass over the text: blanks outside double quotes are skipped as they are met, never erased
+// from the text, so the time is linear in its size. Nesting depth is limited only by memory.
+// Throws EDSFailed "Gas file structure could not be read" when the text ends before a needed
+// "[", "]", "{" or "}"; the entries parsed so far stay in the list.
+void ParseGas(std::string_view text, TGasBlock &into);

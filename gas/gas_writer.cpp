@@ -1,0 +1,48 @@
+#include "gas/gas_writer.h"
+
+#include <string_view>
+
+namespace {
+
+void AppendStatement(std::string &out, std::string_view text) {
+    auto equals = text.find('=');
+    if (equals == std::string_view::npos) {
+        out += text;
+    } else {
+        out += text.substr(0, equals);
+        out += " = ";
+        out += text.substr(equals + 1);
+    }
+    out += ";\r\n";
+}
+
+} // namespace
+
+std::string WriteGas(const TGasBlock &root) {
+    struct Level {
+        const TGasBlock *block;
+        size_t next;
+    };
+    std::string out;
+    std::vector<Level> levels{{&root, 0}};
+    while (!levels.empty()) {
+        Level &level = levels.back();
+        const size_t depth = levels.size() - 1;
+        if (level.next == level.block->size()) {
+            levels.pop_back();
+            if (!levels.empty())
+                out.append(depth - 1, '\t').append("}\r\n");
+            continue;
+        }
+        const TGasEntry &entry = (*level.block)[level.next++];
+        out.append(depth, '\t');
+        if (entry.Child) {
+            out.append("[").append(entry.Text).append("]\r\n");
+            out.append(depth, '\t').append("{\r\n");
+            levels.push_back({entry.Child.get(), 0});
+        } else {
+            AppendStatement(out, entry.Text);
+        }
+    }
+    return out;
+}

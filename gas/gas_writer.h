@@ -1,0 +1,9 @@
+#pragma once
+
+#include "gas/bowels.h"
+
+#include <string>
+
+// The game's layout of a tree: one TAB of indent per block level, "[name]", "{", the entries, "}",
+// statements as key + " = " + value + ";", every line ending in CR LF.
+std::string WriteGas(const TGasBlock &root);

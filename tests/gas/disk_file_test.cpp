@@ -1,0 +1,92 @@
+#include "gas/disk_file.h"
+#include "gas/errors.h"
+#include "tests/gas/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+size_t FilesIn(const TempFolder &folder) {
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                                             std::filesystem::directory_iterator()));
+}
+
+TEST(DiskFile, ReadGivesEveryByte) {
+    TempFolder folder;
+    const std::string bytes("a\0b\r\n\xff", 6);
+    WriteAll(folder / "f", bytes);
+    EXPECT_EQ(ReadFileBytes(folder / "f"), bytes);
+    WriteAll(folder / "empty", "");
+    EXPECT_EQ(ReadFileBytes(folder / "empty"), "");
+}
+
+TEST(DiskFile, ReadOfAMissingFileOrAFolderFailsWithTheOpenError) {
+    TempFolder folder;
+    for (const std::string &name : {folder / "missing", folder.Path().string()}) {
+        try {
+            ReadFileBytes(name);
+            FAIL() << name;
+        } catch (const EFileError &error) {
+            EXPECT_EQ(error.what(), "Cannot open file " + name);
+        }
+    }
+}
+
+TEST(DiskFile, ReplaceWritesTheBytesKeepsTheModeAndLeavesNoTemporaryFile) {
+    TempFolder folder;
+    const std::string target = folder / "Info.gas";
+    ReplaceFileAtomically(target, "first");
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    ReplaceFileAtomically(target, "second");
+    EXPECT_EQ(ReadAll(target), "second");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
+    TempFolder folder;
+    const std::string target = folder / "Party.gas";
+    const std::string old(3000, 'o');
+    WriteAll(target, old);
+
+    // The file size limit stands in for a full disk: writes beyond it fail with EFBIG.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::string message;
+    try {
+        ReplaceFileAtomically(target, std::string(10000, 'n'));
+    } catch (const EFileError &error) {
+        message = error.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(message.rfind("Cannot write file " + target, 0), 0u) << message;
+    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "Info.gas");
+    try {
+        ReplaceFileAtomically(folder / "Info.gas", "x");
+        FAIL();
+    } catch (const EFileError &error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + folder / "Info.gas");
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "Info.gas"));
+    EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+} // namespace

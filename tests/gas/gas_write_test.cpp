@@ -1,0 +1,69 @@
+#include "gas/bowels.h"
+#include "gas/errors.h"
+#include "tests/gas/gas_shape.h"
+#include "tests/gas/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GasWrite, WritesTheGameLayoutWithTabsAndCrLf) {
+    TBowels doc = ParseText("[party]{[members]{[0]{hero_name = \"Hero\"; gold = 100; 1 = ; "
+                            "creator_id = 'GPG!'; flag; ;}}[party]{gold=100;hero_index=0;}}");
+    EXPECT_EQ(doc.Text(), "[party]\r\n"
+                          "{\r\n"
+                          "\t[members]\r\n"
+                          "\t{\r\n"
+                          "\t\t[0]\r\n"
+                          "\t\t{\r\n"
+                          "\t\t\thero_name = \"Hero\";\r\n"
+                          "\t\t\tgold = 100;\r\n"
+                          "\t\t\t1 = ;\r\n"
+                          "\t\t\tcreator_id = 'GPG!';\r\n"
+                          "\t\t\tflag;\r\n"
+                          "\t\t\t;\r\n"
+                          "\t\t}\r\n"
+                          "\t}\r\n"
+                          "\t[party]\r\n"
+                          "\t{\r\n"
+                          "\t\tgold = 100;\r\n"
+                          "\t\thero_index = 0;\r\n"
+                          "\t}\r\n"
+                          "}\r\n");
+}
+
+TEST(GasWrite, OnlyTheFirstEqualsSignIsSpaced) {
+    EXPECT_EQ(ParseText("[a]{k = \"x=y\";}").Text(), "[a]\r\n{\r\n\tk = \"x=y\";\r\n}\r\n");
+}
+
+TEST(GasWrite, WrittenTextReadsBackToTheSameText) {
+    std::string first = ParseText("junk [a]{ v = two words; [b] {x=\"q; }\";} tail } [c]{}").Text();
+    EXPECT_EQ(first, "[a]\r\n{\r\n\tv = twowords;\r\n\t[b]\r\n\t{\r\n\t\tx = \"q; }\";\r\n"
+                     "\t}\r\n}\r\n");
+    EXPECT_EQ(ParseText(first).Text(), first);
+}
+
+TEST(GasWrite, SaveWritesTheFileAndCanRepeat) {
+    TempFolder folder;
+    TBowels doc = ParseText("[a]{x=1;}");
+    doc.Save(folder / "a.gas");
+    doc.SetValue("a\rx", "2");
+    doc.Save(folder / "a.gas");
+    EXPECT_EQ(ReadAll(folder / "a.gas"), "[a]\r\n{\r\n\tx = 2;\r\n}\r\n");
+    TBowels again;
+    again.Load(folder / "a.gas");
+    EXPECT_EQ(again.Text(), doc.Text());
+}
+
+TEST(GasWrite, SaveIntoAMissingFolderFailsWithTheCreateError) {
+    TempFolder folder;
+    const std::string target = folder / "missing/a.gas";
+    try {
+        ParseText("[a]{}").Save(target);
+        FAIL();
+    } catch (const EFileError &error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + target);
+    }
+}
+
+} // namespace

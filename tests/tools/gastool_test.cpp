@@ -1,0 +1,74 @@
+#include "tests/gas/temp_folder.h"
+#include "tests/tools/run_program.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kParty = "[party]\r\n{\r\n\t[members]\r\n\t{\r\n\t\t[0]\r\n\t\t{\r\n"
+                           "\t\t\tscreen_name = \"Hero\";\r\n\t\t\tgold = 100;\r\n\t\t}\r\n"
+                           "\t}\r\n}\r\n";
+
+ProgramRun RunGastool(std::vector<std::string> args) {
+    return RunProgram(ProgramPath("gastool"), std::move(args));
+}
+
+class Gastool : public testing::Test {
+protected:
+    TempFolder folder;
+    std::string party = folder / "Party.gas";
+    void SetUp() override { WriteAll(party, kParty); }
+};
+
+TEST_F(Gastool, GetPrintsTheValueAtASlashPath) {
+    ProgramRun run = RunGastool({"get", party, "party/members/0/screen_name"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "\"Hero\"\n");
+    EXPECT_EQ(RunGastool({"get", party, "Party/Members/0/missing"}).out, "\n");
+}
+
+TEST_F(Gastool, SetChangesTheValueAndSavesTheFileInTheGameLayout) {
+    ASSERT_EQ(RunGastool({"set", party, "party/members/0/gold", "250"}).exitCode, 0);
+    ASSERT_EQ(RunGastool({"set", party, "party/members/0/screen_name", ""}).exitCode, 0);
+    ASSERT_EQ(RunGastool({"set", party, "party/hero_index", "0"}).exitCode, 0);
+    EXPECT_EQ(ReadAll(party), "[party]\r\n{\r\n\t[members]\r\n\t{\r\n\t\t[0]\r\n\t\t{\r\n"
+                              "\t\t\tgold = 250;\r\n\t\t}\r\n\t}\r\n\thero_index = 0;\r\n}\r\n");
+}
+
+TEST_F(Gastool, FmtRewritesInTheGameLayout) {
+    WriteAll(folder / "in.gas", "[a]{ x = 1; [b] { y = \"two words\"; } }");
+    ProgramRun run = RunGastool({"fmt", folder / "in.gas", folder / "out.gas"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadAll(folder / "out.gas"),
+              "[a]\r\n{\r\n\tx = 1;\r\n\t[b]\r\n\t{\r\n\t\ty = \"two words\";\r\n\t}\r\n}\r\n");
+}
+
+struct ErrorCase {
+    std::vector<std::string> args;
+    std::string message;
+};
+
+TEST_F(Gastool, ErrorsPrintTheirMessageExitWithOneAndWriteNothing) {
+    WriteAll(folder / "broken.gas", "[a]{x=1;");
+    const std::string dir = folder.Path().string();
+    const std::vector<ErrorCase> cases = {
+        {{"fmt", dir + "/none.gas", dir + "/out.gas"}, "Cannot open file " + dir + "/none.gas"},
+        {{"fmt", dir + "/broken.gas", dir + "/out.gas"}, "Gas file structure could not be read"},
+        {{"fmt", party, dir + "/no/out.gas"}, "Cannot create file " + dir + "/no/out.gas"},
+        {{"set", party, "party/nothing/gold", "1"}, "List index out of bounds (-1)"},
+        {{"get", party, "info/hero_name"}, "List index out of bounds (-1)"},
+        {{"frobnicate", party}, "usage: gastool"},
+        {{"set", party, "party/gold"}, "usage: gastool"},
+    };
+    for (const ErrorCase &c : cases) {
+        ProgramRun run = RunGastool(c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(ReadAll(party), kParty);
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.gas"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+// gastool: reads, rewrites and edits Gas files from the command line.
+//   gastool fmt IN OUT            load IN and save it as OUT in the game's layout
+//   gastool get FILE PATH         print the value at PATH (components separated by "/")
+//   gastool set FILE PATH VALUE   set the value at PATH and save FILE; an empty VALUE removes it
+// An error prints its message on stderr, writes nothing and exits with 1.
+
+#include "gas/bowels.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char *const kUsage = "usage: gastool fmt IN OUT\n"
+                           "       gastool get FILE PATH\n"
+                           "       gastool set FILE PATH VALUE\n"
+                           "PATH names blocks from the top-level block down, then the key, "
+                           "separated by \"/\".\n";
+
+std::string GasPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\r');
+    return path;
+}
+
+int Run(const std::vector<std::string> &args) {
+    TBowels doc;
+    if (args.size() == 3 && args[0] == "fmt") {
+        doc.Load(args[1]);
+        doc.Save(args[2]);
+    } else if (args.size() == 3 && args[0] == "get") {
+        doc.Load(args[1]);
+        std::string value = doc.GetValue(GasPath(args[2]));
+        std::fwrite(value.data(), 1, value.size(), stdout);
+        std::fputc('\n', stdout);
+    } else if (args.size() == 4 && args[0] == "set") {
+        doc.Load(args[1]);
+        doc.SetValue(GasPath(args[2]), args[3]);
+        doc.Save(args[1]);
+    } else {
+        std::fputs(kUsage, stderr);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "gastool: %s\n", error.what());
+        return 1;
+    }
+}
