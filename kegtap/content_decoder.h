@@ -1,0 +1,14 @@
+// The two decoders of stored content: zlib (format 1) and LZO1X (every other non-zero format).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kegtap {
+
+// Decodes all of input into at most capacity bytes; false when the decoder reports an error,
+// including output that does not fit and (LZO1X) input it overruns or leaves unconsumed.
+bool decodeContent(uint16_t format, const uint8_t *input, size_t inputLength, uint8_t *output,
+                   size_t capacity, size_t &produced);
+
+} // namespace kegtap

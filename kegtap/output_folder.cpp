@@ -1,0 +1,63 @@
+#include "kegtap/output_folder.h"
+
+#include "kegtap/error_state.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kegtap {
+
+OutputFolder OutputFolder::openDestination(const char *path) {
+    if (path == nullptr)
+        return OutputFolder(AT_FDCWD, false, 0);
+    const int fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return OutputFolder(fd, fd >= 0, fd >= 0 ? 0 : errno);
+}
+
+OutputFolder::OutputFolder(OutputFolder &&other) noexcept
+    : fd_(other.fd_), owned_(other.owned_), openError_(other.openError_) {
+    other.owned_ = false;
+}
+
+OutputFolder::~OutputFolder() {
+    if (owned_)
+        ::close(fd_);
+}
+
+int OutputFolder::descriptor() const {
+    if (fd_ == -1)
+        errno = openError_;
+    return fd_;
+}
+
+std::optional<OutputFolder> OutputFolder::createSubfolder(const char *name) const {
+    const int parent = descriptor();
+    if (parent == -1) {
+        setSystemError("Cannot create directory.");
+        return std::nullopt;
+    }
+    int fd;
+    if (*name == '\0') {
+        setErrorCode(0);
+        fd = parent == AT_FDCWD ? ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                                : ::fcntl(parent, F_DUPFD_CLOEXEC, 0);
+    } else {
+        if (::mkdirat(parent, name, 0777) != 0) {
+            if (errno != EEXIST) {
+                setSystemError("Cannot create directory.");
+                return std::nullopt;
+            }
+            setErrorCode(0);
+        }
+        fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    }
+    if (fd < 0) {
+        setSystemError("Cannot create directory.");
+        return std::nullopt;
+    }
+    return OutputFolder(fd, true, 0);
+}
+
+} // namespace kegtap

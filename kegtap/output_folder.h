@@ -1,0 +1,36 @@
+// A folder that extracted files and folders are created in, held open so that nothing below it
+// is reached through a symbolic link.
+#pragma once
+
+#include <optional>
+
+namespace kegtap {
+
+class OutputFolder {
+public:
+    // The caller's destination; null means the current directory.
+    static OutputFolder openDestination(const char *path);
+
+    OutputFolder(OutputFolder &&other) noexcept;
+    OutputFolder &operator=(OutputFolder &&) = delete;
+    OutputFolder(const OutputFolder &) = delete;
+    ~OutputFolder();
+
+    // Creates (or accepts an existing real folder) name below this folder and opens it;
+    // "Cannot create directory." on failure. An empty name stands for this folder itself.
+    std::optional<OutputFolder> createSubfolder(const char *name) const;
+
+    // Descriptor for the *at() calls; when the folder could not be opened, -1 with errno set
+    // to the reason.
+    int descriptor() const;
+
+private:
+    OutputFolder(int fd, bool owned, int openError)
+        : fd_(fd), owned_(owned), openError_(openError) {}
+
+    int fd_;
+    bool owned_;
+    int openError_;
+};
+
+} // namespace kegtap

@@ -1,0 +1,344 @@
+#include "kegtap/writer/tank_writer.h"
+
+#include "kegtap/writer/content_encoder.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <zlib.h>
+
+namespace tankwriter {
+namespace {
+
+constexpr uint32_t DataAlignment = 8;
+constexpr size_t DirEntryFixed = 18;
+constexpr size_t FileEntryFixed = 30;
+
+uint64_t alignUp(uint64_t value, uint64_t alignment) {
+    return (value + alignment - 1) / alignment * alignment;
+}
+
+uint32_t offset32(uint64_t value) {
+    if (value > UINT32_MAX)
+        throw std::runtime_error("The folder is too large for a Tank file (4 GiB).");
+    return static_cast<uint32_t>(value);
+}
+
+class Bytes {
+public:
+    void u16(uint16_t v) {
+        bytes_.push_back(static_cast<uint8_t>(v));
+        bytes_.push_back(static_cast<uint8_t>(v >> 8));
+    }
+    void u32(uint32_t v) {
+        u16(static_cast<uint16_t>(v));
+        u16(static_cast<uint16_t>(v >> 16));
+    }
+    void u64(uint64_t v) {
+        u32(static_cast<uint32_t>(v));
+        u32(static_cast<uint32_t>(v >> 32));
+    }
+    void text(const std::string &s) { bytes_.insert(bytes_.end(), s.begin(), s.end()); }
+    void zeros(size_t n) { bytes_.insert(bytes_.end(), n, 0); }
+    void padTo(size_t alignment) { zeros(alignUp(bytes_.size(), alignment) - bytes_.size()); }
+    size_t size() const { return bytes_.size(); }
+    std::vector<uint8_t> &data() { return bytes_; }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+uint16_t nameLength(const Node &node) {
+    if (node.name.size() > UINT16_MAX)
+        throw std::runtime_error("Name too long for a Tank file: " + node.name.substr(0, 64));
+    return static_cast<uint16_t>(node.name.size());
+}
+
+std::vector<uint8_t> readSource(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    if (in.bad() || !in.eof())
+        throw std::runtime_error("Cannot read " + path);
+    return bytes;
+}
+
+// One entry of the tree in index order, with what the index needs to know about it.
+struct Entry {
+    const Node *node;
+    std::string path;
+    size_t parent; // position in the directory list; the root is its own parent
+    uint32_t entryOffset = 0;
+    std::vector<size_t> children; // positions in the entry list
+    // files only
+    EncodedContent encoded;
+    uint32_t size = 0;
+    uint32_t dataOffset = 0;
+};
+
+class Writer {
+public:
+    Writer(const TankHeaderInfo &info, TankSink &sink) : info_(info), sink_(sink) {}
+
+    TankLayout write(const Node &root) {
+        checkHeaderTexts(info_);
+        const std::array<uint8_t, header_layout::Size> blank{};
+        sink_.append(blank.data(), blank.size());
+        position_ = blank.size();
+        appendData(std::vector<uint8_t>(header_layout::Gap).data(), header_layout::Gap);
+        layout_.dataOffset = offset32(position_);
+        dataCrc_ = 0;
+
+        collect(root, "", 0);
+        for (size_t i : fileOrder_)
+            writeFileData(entries_[i]);
+        padData(DataAlignment);
+        appendData(std::vector<uint8_t>(header_layout::Gap).data(), header_layout::Gap);
+        layout_.indexOffset = offset32(position_);
+
+        Bytes index = buildIndex();
+        layout_.indexSize = offset32(index.size());
+        sink_.append(index.data().data(), index.size());
+        offset32(position_ + index.size());
+
+        std::array<uint8_t, header_layout::Size> header = encodeHeader(info_);
+        const auto put = [&header](size_t at, uint32_t v) {
+            for (int i = 0; i < 4; ++i)
+                header[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        };
+        put(header_layout::IndexOffset, layout_.indexOffset);
+        put(header_layout::FileSetOffset, layout_.fileSetOffset);
+        put(header_layout::IndexSize, layout_.indexSize);
+        put(header_layout::DataOffset, layout_.dataOffset);
+        put(header_layout::IndexCrc32,
+            static_cast<uint32_t>(crc32_z(0, index.data().data(), index.size())));
+        // How the game's tools compute this checksum is not known; the CRC-32 of the data area
+        // (from the data offset up to the index) stands in for it.
+        put(header_layout::DataCrc32, dataCrc_);
+        sink_.overwrite(0, header.data(), header.size());
+        return layout_;
+    }
+
+private:
+    size_t collect(const Node &node, const std::string &path, size_t parent) {
+        const size_t me = entries_.size();
+        entries_.push_back(Entry{&node, path, parent, 0, {}, {}, 0, 0});
+        if (!node.directory) {
+            fileOrder_.push_back(me);
+            return me;
+        }
+        const size_t myDirectory = dirOrder_.size();
+        dirOrder_.push_back(me);
+        for (const Node &child : node.children) {
+            const size_t c =
+                collect(child, path.empty() ? child.name : path + "/" + child.name, myDirectory);
+            entries_[me].children.push_back(c);
+        }
+        return me;
+    }
+
+    void appendData(const uint8_t *data, size_t length) {
+        sink_.append(data, length);
+        dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, data, length));
+        position_ += length;
+    }
+
+    void padData(uint64_t alignment) {
+        const uint64_t relative = position_ - layout_.dataOffset;
+        const std::vector<uint8_t> zeros(alignUp(relative, alignment) - relative);
+        appendData(zeros.data(), zeros.size());
+    }
+
+    void writeFileData(Entry &file) {
+        const Node &node = *file.node;
+        const std::vector<uint8_t> content =
+            node.sourcePath.empty() ? node.content : readSource(node.sourcePath);
+        file.encoded = encodeContent(content, node.storage);
+        file.size = static_cast<uint32_t>(content.size());
+        padData(DataAlignment);
+        file.dataOffset = offset32(position_ - layout_.dataOffset);
+        appendData(file.encoded.stored.data(), file.encoded.stored.size());
+        offset32(position_);
+    }
+
+    static size_t tableRecords(const Entry &file) {
+        const Storage &s = file.node->storage;
+        if (s.format == Format::Raw || s.chunkSize == 0)
+            return 0;
+        // An empty file still gets one zeroed chunk record, as the game's tools write it.
+        return file.encoded.chunks.empty() ? 1 : file.encoded.chunks.size();
+    }
+
+    void placeEntries() {
+        size_t at = 4 + 4 * dirOrder_.size();
+        for (size_t i : dirOrder_) {
+            Entry &dir = entries_[i];
+            const uint16_t n = nameLength(*dir.node);
+            dir.entryOffset = offset32(at);
+            at = alignUp(at + DirEntryFixed + (n > 0 ? n + 1u : 0u), 4) + 4 * dir.children.size();
+        }
+        fileSetStart_ = at;
+        at += 4 + 4 * fileOrder_.size();
+        for (size_t i : fileOrder_) {
+            Entry &file = entries_[i];
+            file.entryOffset = offset32(at);
+            at = alignUp(at + FileEntryFixed + nameLength(*file.node) + 1u, 4);
+            if (file.node->storage.format != Format::Raw)
+                at += 8 + 16 * tableRecords(file);
+        }
+        layout_.fileSetOffset = offset32(layout_.indexOffset + fileSetStart_);
+    }
+
+    void writeDirectory(Bytes &index, const Entry &dir) {
+        const Node &node = *dir.node;
+        index.u32(dir.path.empty() ? 0 : entries_[dirOrder_[dir.parent]].entryOffset);
+        index.u32(static_cast<uint32_t>(dir.children.size()));
+        index.u64(node.fileTime);
+        index.u16(nameLength(node));
+        if (!node.name.empty()) {
+            index.text(node.name);
+            index.zeros(1);
+        }
+        index.padTo(4);
+        layout_.directories.push_back({dir.path, dir.entryOffset, offset32(index.size())});
+        for (size_t c : dir.children)
+            index.u32(entries_[c].entryOffset);
+    }
+
+    void writeFile(Bytes &index, const Entry &file) {
+        const Node &node = *file.node;
+        const Storage &s = node.storage;
+        index.u32(entries_[dirOrder_[file.parent]].entryOffset);
+        index.u32(file.size);
+        index.u32(file.dataOffset);
+        index.u32(file.encoded.crc32);
+        index.u64(node.fileTime);
+        index.u16(static_cast<uint16_t>(s.format));
+        index.u16(0);
+        index.u16(nameLength(node));
+        index.text(node.name);
+        index.zeros(1);
+        index.padTo(4);
+        WrittenFile written{file.path,
+                            file.entryOffset,
+                            0,
+                            file.size,
+                            s.format,
+                            0,
+                            layout_.dataOffset + uint64_t{file.dataOffset},
+                            file.encoded.chunks};
+        if (s.format != Format::Raw) {
+            written.compressedHeaderOffset = offset32(index.size());
+            written.chunkSize = s.chunkSize;
+            index.u32(file.encoded.compressedSize);
+            index.u32(s.chunkSize);
+            for (const ChunkRecord &c : file.encoded.chunks) {
+                index.u32(c.uncompressedSize);
+                index.u32(c.compressedSize);
+                index.u32(c.extraBytes);
+                index.u32(c.offset);
+            }
+            if (file.encoded.chunks.empty() && tableRecords(file) == 1)
+                index.zeros(16);
+        }
+        layout_.files.push_back(std::move(written));
+    }
+
+    Bytes buildIndex() {
+        placeEntries();
+        Bytes index;
+        index.u32(static_cast<uint32_t>(dirOrder_.size()));
+        for (size_t i : dirOrder_)
+            index.u32(entries_[i].entryOffset);
+        for (size_t i : dirOrder_)
+            writeDirectory(index, entries_[i]);
+        index.u32(static_cast<uint32_t>(fileOrder_.size()));
+        for (size_t i : fileOrder_)
+            index.u32(offset32(entries_[i].entryOffset - fileSetStart_));
+        for (size_t i : fileOrder_)
+            writeFile(index, entries_[i]);
+        return index;
+    }
+
+    const TankHeaderInfo &info_;
+    TankSink &sink_;
+    TankLayout layout_;
+    uint64_t position_ = 0;
+    uint32_t dataCrc_ = 0;
+    size_t fileSetStart_ = 0;
+    std::vector<Entry> entries_;
+    std::vector<size_t> dirOrder_;
+    std::vector<size_t> fileOrder_;
+};
+
+} // namespace
+
+Node Node::folder(std::string name, std::vector<Node> children, uint64_t fileTime) {
+    Node n;
+    n.name = std::move(name);
+    n.directory = true;
+    n.fileTime = fileTime;
+    n.children = std::move(children);
+    return n;
+}
+
+Node Node::file(std::string name, std::vector<uint8_t> content, Storage storage,
+                uint64_t fileTime) {
+    Node n;
+    n.name = std::move(name);
+    n.fileTime = fileTime;
+    n.content = std::move(content);
+    n.storage = storage;
+    return n;
+}
+
+void MemorySink::append(const uint8_t *data, size_t length) {
+    bytes.insert(bytes.end(), data, data + length);
+}
+
+void MemorySink::overwrite(uint64_t position, const uint8_t *data, size_t length) {
+    std::memcpy(bytes.data() + position, data, length);
+}
+
+TankLayout writeTank(const Node &root, const TankHeaderInfo &info, TankSink &sink) {
+    return Writer(info, sink).write(root);
+}
+
+std::vector<uint8_t> buildTank(const Node &root, const TankHeaderInfo &info, TankLayout *layout) {
+    MemorySink sink;
+    const TankLayout written = writeTank(root, info, sink);
+    if (layout != nullptr)
+        *layout = written;
+    return std::move(sink.bytes);
+}
+
+uint64_t fileTimeFromUnix(int64_t seconds, int64_t nanoseconds) {
+    return static_cast<uint64_t>((seconds + 11644473600LL) * 10000000LL + nanoseconds / 100);
+}
+
+void putU16(std::vector<uint8_t> &tank, uint64_t position, uint16_t value) {
+    tank.at(position) = static_cast<uint8_t>(value);
+    tank.at(position + 1) = static_cast<uint8_t>(value >> 8);
+}
+
+void putU32(std::vector<uint8_t> &tank, uint64_t position, uint32_t value) {
+    putU16(tank, position, static_cast<uint16_t>(value));
+    putU16(tank, position + 2, static_cast<uint16_t>(value >> 16));
+}
+
+uint32_t getU32(const std::vector<uint8_t> &tank, uint64_t position) {
+    return static_cast<uint32_t>(tank.at(position)) |
+           (static_cast<uint32_t>(tank.at(position + 1)) << 8) |
+           (static_cast<uint32_t>(tank.at(position + 2)) << 16) |
+           (static_cast<uint32_t>(tank.at(position + 3)) << 24);
+}
+
+void refreshIndexCrc(std::vector<uint8_t> &tank) {
+    const uint32_t indexOffset = getU32(tank, header_layout::IndexOffset);
+    const uint32_t indexSize = getU32(tank, header_layout::IndexSize);
+    putU32(tank, header_layout::IndexCrc32,
+           static_cast<uint32_t>(crc32_z(0, tank.data() + indexOffset, indexSize)));
+}
+
+} // namespace tankwriter
