@@ -31,13 +31,13 @@ if(TARGET kegtap)
   install(FILES ${PROJECT_BINARY_DIR}/packaging/kegtap.pc DESTINATION lib/pkgconfig)
 endif()
 
-set(thalrex_help_page ${PROJECT_SOURCE_DIR}/docs/help.html)
-if(EXISTS ${thalrex_help_page})
-  install(FILES ${thalrex_help_page} DESTINATION ${THALREX_INSTALL_PROGRAM_DIR})
+# The help page that Help opens, with what it shows.
+if(EXISTS ${PROJECT_SOURCE_DIR}/docs/help)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/help DESTINATION ${THALREX_INSTALL_PROGRAM_DIR})
 endif()
 
 if(TARGET thalrex)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/thalrex.desktop DESTINATION share/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/thalrex.svg
-    DESTINATION share/icons/hicolor/scalable/apps)
+  install(FILES ${PROJECT_SOURCE_DIR}/ui/images/thalrex.png
+    DESTINATION share/icons/hicolor/256x256/apps)
 endif()
