@@ -4,7 +4,8 @@
 //
 //   smoke    In the editor's window: New, Farmer (a change), Save, then close the window, the
 //            way File > Exit does. Any message box that appears on the way is a failure: it is
-//            reported and dismissed. Prints "smoke: ok" when every step went as expected.
+//            reported and dismissed. Prints "smoke: ok" when every step went as expected,
+//            otherwise the reasons and "smoke: failed", and quits with exit code 1.
 //   startup  Prints "startup-ms: N", the time from THALREX_DRIVER_T0 (nanoseconds of the real-time
 //            clock, taken before the program was started) until its first window has been shown
 //            and painted; two seconds later "rss-kb: N", the memory in use at rest; then quits.
@@ -107,8 +108,17 @@ private:
         return item;
     }
 
+    // Ends the run with its verdict; a failed run quits at once, with exit code 1.
     void Smoke() {
         WatchForDialogs();
+        RunSteps();
+        std::printf(failed_ ? "smoke: failed\n" : "smoke: ok\n");
+        std::fflush(stdout);
+        if (failed_)
+            QCoreApplication::exit(1);
+    }
+
+    void RunSteps() {
         if (!qobject_cast<QMainWindow *>(window_) || window_->windowTitle() != "Thalrex")
             return Fail(QStringLiteral("the first window shown is \"%1\", not the editor's")
                             .arg(window_->windowTitle()));
@@ -126,9 +136,6 @@ private:
             Fail("Save is still enabled after saving");
         if (!window_->close())
             Fail("the window refused to close");
-        if (!failed_)
-            std::printf("smoke: ok\n");
-        std::fflush(stdout);
     }
 };
 
