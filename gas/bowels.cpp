@@ -105,7 +105,6 @@ void TBowels::Load(const std::string &fileName) {
     if (!fileName.empty()) {
         text = ReadFileBytes(fileName);
         text.resize(std::min(text.size(), text.find('\0')));
-        std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
     } else {
         for (const TGasEntry &line : Root)
             text += line.Text;

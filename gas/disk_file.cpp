@@ -21,12 +21,6 @@ public:
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
     int Get() const { return fd_; }
-    // Closes now and reports whether the close (which may flush) succeeded.
-    bool Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;
@@ -101,25 +95,75 @@ std::string ReadFileBytes(const std::string &fileName) {
     return bytes;
 }
 
-void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes) {
-    const std::string folder = FolderOf(fileName);
-    std::string temp = folder + "/." + NameOf(fileName) + ".XXXXXX";
-    FileDescriptor file(::mkstemp(temp.data()));
-    if (file.Get() < 0)
-        throw EFileError("Cannot create file " + fileName);
+namespace {
 
-    auto fail = [&](const std::string &message) {
-        int error = errno;
-        ::unlink(temp.c_str());
-        throw EFileError(message + (error ? std::string(": ") + std::strerror(error) : ""));
-    };
-    errno = 0;
-    if (::fchmod(file.Get(), ModeFor(fileName)) != 0 || !WriteAll(file.Get(), bytes) ||
-        ::fsync(file.Get()) != 0 || !file.Close())
-        fail("Cannot write file " + fileName);
-    if (::rename(temp.c_str(), fileName.c_str()) != 0) {
-        ::unlink(temp.c_str());
+// A temporary file beside the target, named after it and keeping its extension so that writers
+// which pick a format by extension still do: "Portrait-0.bmp" gives ".Portrait-0.XXXXXX.bmp".
+class TempFile {
+public:
+    explicit TempFile(const std::string &target) : target_(target) {
+        const std::string name = NameOf(target);
+        auto dot = name.rfind('.');
+        const std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
+        path_ = FolderOf(target) + "/." + name.substr(0, name.size() - extension.size()) +
+                ".XXXXXX" + extension;
+        fd_ = ::mkstemps(path_.data(), static_cast<int>(extension.size()));
+        if (fd_ < 0)
+            throw EFileError("Cannot create file " + target);
+    }
+    ~TempFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!placed_)
+            ::unlink(path_.c_str());
+    }
+    TempFile(const TempFile &) = delete;
+    TempFile &operator=(const TempFile &) = delete;
+
+    const std::string &Path() const { return path_; }
+    int Descriptor() const { return fd_; }
+
+    // Flushes the content to disk and renames the file over the target.
+    void PutInPlace() {
+        if (::fchmod(fd_, ModeFor(target_)) != 0 || ::fsync(fd_) != 0)
+            WriteFailed();
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            WriteFailed();
+        if (::rename(path_.c_str(), target_.c_str()) != 0)
+            throw EFileError("Cannot create file " + target_);
+        placed_ = true;
+        SyncFolder(FolderOf(target_));
+    }
+
+    [[noreturn]] void WriteFailed() const {
+        throw EFileError("Cannot write file " + target_ + ": " + std::strerror(errno));
+    }
+
+private:
+    std::string target_;
+    std::string path_;
+    int fd_ = -1;
+    bool placed_ = false;
+};
+
+} // namespace
+
+void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes) {
+    TempFile temp(fileName);
+    if (!WriteAll(temp.Descriptor(), bytes))
+        temp.WriteFailed();
+    temp.PutInPlace();
+}
+
+void ReplaceFileAtomically(const std::string &fileName,
+                           const std::function<void(const std::string &path)> &write) {
+    TempFile temp(fileName);
+    try {
+        write(temp.Path());
+    } catch (const std::exception &) {
         throw EFileError("Cannot create file " + fileName);
     }
-    SyncFolder(folder);
+    temp.PutInPlace();
 }

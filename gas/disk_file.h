@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,3 +15,9 @@ std::string ReadFileBytes(const std::string &fileName);
 // "Cannot create file %s" when the file cannot be created or put in place, "Cannot write file %s"
 // (with the system's reason) when writing fails, for instance on a full disk.
 void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes);
+
+// The same with the content written by a function that writes the file at the path it is given: a
+// temporary name in the same folder with the file's extension. When it throws, the file is left as
+// it was and EFileError "Cannot create file %s" names the file.
+void ReplaceFileAtomically(const std::string &fileName,
+                           const std::function<void(const std::string &path)> &write);

@@ -3,12 +3,30 @@
 #include "gas/errors.h"
 #include "gas/gas_text.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace {
 
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// The text as one line: the lines of a file are joined with nothing between them.
+std::string_view Joined(std::string_view text, std::string &buffer) {
+    if (std::find_if(text.begin(), text.end(), IsLineBreak) == text.end())
+        return text;
+    buffer.clear();
+    std::copy_if(text.begin(), text.end(), std::back_inserter(buffer),
+                 [](char c) { return !IsLineBreak(c); });
+    return buffer;
+}
+
 bool IsSpecial(char c) {
     switch (c) {
+    case '\r':
+    case '\n':
     case '}':
     case '[':
     case ';':
@@ -40,6 +58,7 @@ private:
     std::string pending_;           // the statement read so far, blanks outside quotes left out
     bool quoted_ = false;
     bool valueSeen_ = false;
+    std::string joined_; // a piece of text with its line breaks taken out
 
     [[noreturn]] static void Broken() { throw EDSFailed("Gas file structure could not be read"); }
 
@@ -55,7 +74,7 @@ private:
     void OpenBlock(TGasBlock &parent) {
         pos_ = Find('[') + 1;
         size_t close = Find(']');
-        std::string name = TrimControl(text_.substr(pos_, close - pos_));
+        std::string name = TrimControl(Joined(text_.substr(pos_, close - pos_), joined_));
         pos_ = close;
         parent.push_back({std::move(name), std::make_unique<TGasBlock>()});
         open_.push_back(parent.back().Child.get());
@@ -77,7 +96,7 @@ private:
             size_t close = Find('"');
             std::string_view data = text_.substr(pos_, close + 1 - pos_);
             valueSeen_ = valueSeen_ || data.find('=') != std::string_view::npos;
-            pending_ += data;
+            pending_ += Joined(data, joined_);
             quoted_ = false;
             pos_ = close + 1;
             return;
@@ -110,7 +129,9 @@ private:
             return;
         case ' ':
         case '\t':
-            ++pos_; // blanks outside quotes are left out of the statement
+        case '\r':
+        case '\n':
+            ++pos_; // blanks outside quotes and line breaks are left out of the statement
             return;
         }
         // Data up to the next character that means something.

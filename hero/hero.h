@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gas/bowels.h"
 #include "hero/attribute.h"
 #include "hero/displays.h"
 #include "hero/races.h"
@@ -10,6 +11,7 @@
 #include <vector>
 
 class TDSHero;
+struct TDSHeroValues;
 
 // An event of the hero, called with the hero as sender.
 using TDSNotifyEvent = std::function<void(TDSHero &sender)>;
@@ -113,11 +115,24 @@ public:
     void DropDisplay(const TDSLabelDisplay *label);
     void DropDisplay(const TDSPortraitControl *portrait);
 
-    // Writes the head and skins of Model into the party document (hero_folder.cpp).
+    // The hero folder (hero_folder.cpp): the Gas documents of Info.gas and Party.gas, the name
+    // the save file was last named after, and the operations on the folder. OpenFolder and
+    // SaveFolder throw EDSFailed; a failed OpenFolder leaves the hero exactly as it was.
+    TBowels &InfoDoc() { return InfoDoc_; }
+    TBowels &PartyDoc() { return PartyDoc_; }
+    const std::string &SavedName() const { return SavedName_; }
+    void NewHero();
+    void OpenFolder(const std::string &folder = "");
+    void SaveFolder(const std::string &folder = "");
+    void ReadGas();
+    void WriteGas();
+    // Writes the head and skins of Model into the party document.
     void ApplySkins();
 
 private:
     void Raise(const TDSNotifyEvent &event);
+    void ApplyValues(const TDSHeroValues &values);
+    std::string FileNameValue() const;
     template <typename F> void ForEachAttribute(F f);
 
     TDSStat Strength_;
@@ -139,4 +154,7 @@ private:
     std::vector<std::string> RecentHeros_;
     bool IsNew_ = false;
     std::unique_ptr<TDSPortraitStore> Portraits_;
+    TBowels InfoDoc_;
+    TBowels PartyDoc_;
+    std::string SavedName_;
 };

@@ -90,3 +90,32 @@ TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
+    TempFolder folder;
+    const std::string target = folder / "Portrait-0.bmp";
+    std::string written;
+    ReplaceFileAtomically(target, [&](const std::string &path) {
+        written = path;
+        WriteAll(path, "new");
+    });
+    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_EQ(written.substr(written.size() - 4), ".bmp");
+    EXPECT_NE(written, target);
+
+    try {
+        ReplaceFileAtomically(target, [](const std::string &path) {
+            WriteAll(path, "half");
+            throw std::runtime_error("Cannot create file " + path);
+        });
+        FAIL();
+    } catch (const EFileError &error) {
+        EXPECT_EQ(error.what(), "Cannot create file " + target);
+    }
+    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_EQ(FilesIn(folder), 1u);
+}
+
+} // namespace

@@ -13,6 +13,10 @@ struct ParseCase {
     const char *shape;
 };
 
+void PrintTo(const ParseCase &c, std::ostream *os) {
+    *os << c.what;
+}
+
 class GasParse : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(GasParse, ReadsTheTreeByTheDocumentRules) {
@@ -91,6 +95,14 @@ TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
 
     WriteAll(folder / "b.gas", std::string("[a]{x=1;\0}", 10));
     EXPECT_THROW(doc.Load(folder / "b.gas"), EDSFailed);
+}
+
+TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
+    TempFolder folder;
+    WriteAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
+    TBowels doc;
+    doc.Load(folder / "a.gas");
+    EXPECT_EQ(Shape(doc.Root), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
 }
 
 TEST(GasLoad, LoadingAgainReplacesTheTree) {

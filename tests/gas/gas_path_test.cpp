@@ -17,6 +17,11 @@ struct GetCase {
     const char *value;
 };
 
+void PrintTo(const GetCase &c, std::ostream *os) {
+    for (const char *p = c.path; *p; ++p)
+        *os << (*p == '\r' ? '/' : *p);
+}
+
 class GasGet : public testing::TestWithParam<GetCase> {};
 
 TEST_P(GasGet, FindsTheFirstMatchWithoutRegardToCase) {

@@ -3,6 +3,7 @@
 #include "tests/gas/temp_folder.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string_view>
+
+// The built-in Gas texts a new hero starts from (LF line ends); parsed, never written as they are.
+extern const std::string_view InfoTemplate;
+extern const std::string_view PartyTemplate;

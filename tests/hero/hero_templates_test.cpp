@@ -1,0 +1,108 @@
+#include "gas/bowels.h"
+#include "hero/hero_templates.h"
+#include "tests/gas/gas_shape.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+TEST(HeroTemplates, LoadingAndSavingGivesTheTemplateTextWithCrLf) {
+    for (std::string_view text : {InfoTemplate, PartyTemplate}) {
+        ASSERT_EQ(text.back(), '\n');
+        EXPECT_EQ(text.find('\r'), std::string_view::npos);
+        EXPECT_EQ(ParseText(text).Text(), WithCrLf(text));
+    }
+}
+
+// The keys of a block in order, as "key=value" statements.
+std::vector<std::string> Statements(const TGasBlock &block) {
+    std::vector<std::string> out;
+    for (const TGasEntry &entry : block)
+        out.push_back(entry.Child ? "[" + entry.Text + "]" : entry.Text);
+    return out;
+}
+
+TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
+    TBowels info = ParseText(InfoTemplate);
+    const TGasBlock &block = *info.Root.at(0).Child;
+    EXPECT_EQ(info.Root.at(0).Text, "info");
+    EXPECT_EQ(Statements(block),
+              (std::vector<std::string>{
+                  "file_name=\"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\"",
+                  "hero_name=\"Hero\"",
+                  "is_auto_save=false",
+                  "is_quick_save=false",
+                  "is_retail_content=true",
+                  "map_name=multiplayer_world",
+                  "map_screen_name=\"Utraean Peninsula\"",
+                  "player_name=\"Thalrex\"",
+                  "product_compile_mode=\"Retail\"",
+                  "product_version=00.[05].2002.03.0801",
+                  "region=town_center",
+                  "save_duration=0.009094",
+                  "save_time=126641924423000000",
+                  "save_time_text=\"Thu Apr 25 02 - 02:14:02 AM\"",
+                  "screen_name=\"Hero\"",
+                  "single_player=false",
+                  "teleport=multiplayer_world:n:0.77,0.00,1.91,0x5863e7fe",
+                  "time_elapsed=0.000000",
+                  "time_elapsed_text=\"0:00:00\"",
+                  "[tank_manifest]"}));
+
+    const char *const files[] = {"MpWorld.dsmap", "quillon.dsres", "Logic.dsres",  "Voices.dsres",
+                                 "Sound.dsres",   "Objects.dsres", "Terrain.dsres"};
+    const TGasBlock &manifest = *block.back().Child;
+    ASSERT_EQ(manifest.size(), 7u);
+    for (int i = 0; i < 7; ++i) {
+        const std::string path = "info\rtank_manifest\r" + std::to_string(i) + "\r";
+        EXPECT_EQ(manifest[static_cast<size_t>(i)].Text, std::to_string(i));
+        EXPECT_EQ(info.GetValue(path + "file_name"), files[i]);
+        EXPECT_EQ(info.GetValue(path + "version"), "00.[05].2002.03.0801");
+        EXPECT_EQ(manifest[static_cast<size_t>(i)].Child->size(), 8u);
+    }
+    EXPECT_EQ(Statements(*manifest[5].Child),
+              (std::vector<std::string>{
+                  "creator_id='GPG!'", "data_crc32=0x5D27967C", "file_name=Objects.dsres",
+                  "guid=\"{06779A74-73D0-4237-8803-AB0BCA3556E3}\"", "index_crc32=0xA4872C61",
+                  "tank_type=tank_resource", "utc_build_time=03/09(6)/2002,03:44:41.1",
+                  "version=00.[05].2002.03.0801"}));
+    EXPECT_EQ(info.GetValue("info\rtank_manifest\r1\rcreator_id"), "'RESU'");
+    EXPECT_EQ(info.GetValue("info\rtank_manifest\r0\rtank_type"), "tank_map");
+}
+
+TEST(HeroTemplates, PartyHoldsTheMemberItsBlocksAndTheInnerParty) {
+    TBowels party = ParseText(PartyTemplate);
+    EXPECT_EQ(Shape(party.Root),
+              "[party]{[members]{[0]{[member]{"
+              "<actor_class=\"Corpse\"><combat_orders=co_limited><custom_head=default>"
+              "<disposition_orders=ad_defensive><focus_orders=fo_closest><gold=100>"
+              "<grid_x_offset=255><grid_y_offset=30><m_clientcachedengagedobject=0x00000000>"
+              "<movement_orders=mo_limited><pack_only=false><screen_name=\"Hero\">"
+              "<selected_active_location=il_active_melee_weapon><template_name=skeleton_good>"
+              "[inventory]{"
+              "[0]{<equip_slot=es_weapon_hand><gold_value=5>"
+              "<inv_location=il_active_melee_weapon><template_name=st_g_c_r_avg>}"
+              "[1]{<equip_slot=es_feet><gold_value=2><inv_location=il_main>"
+              "<template_name=bo_bo_le_light>}"
+              "[2]{<equip_slot=es_spellbook><gold_value=5><inv_location=il_main>"
+              "<template_name=book_glb_magic_01>}}"
+              "[skills]{<combat_magic_level=0><combat_magic_xp=0><dexterity_level=10>"
+              "<dexterity_xp=0><intelligence_level=10><intelligence_xp=0><melee_level=0>"
+              "<melee_xp=0><nature_magic_level=0><nature_magic_xp=0><ranged_level=0>"
+              "<ranged_xp=0><strength_level=10><strength_xp=0><uber_level=0><uber_xp=0>}"
+              "[skins]{<0=b_c_ecm_sk><1=>}}}}"
+              "[party]{<gold=100><hero_index=0>}}");
+    EXPECT_EQ(party.GetValue("party\rmembers\r0\rmember\rskins\r1"), "");
+    EXPECT_NE(party.Text().find("\t\t\t\t\t1 = ;\r\n"), std::string::npos);
+    EXPECT_TRUE(party.Text().ends_with("\t[party]\r\n\t{\r\n\t\tgold = 100;\r\n"
+                                       "\t\thero_index = 0;\r\n\t}\r\n}\r\n"));
+}
+
+} // namespace
