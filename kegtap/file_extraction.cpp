@@ -49,7 +49,8 @@ struct OutputFile {
     }
 };
 
-// Stored bytes past the end of the Tank file can never be read in full.
+// The Tank file as the source of stored bytes. It knows the file's size, so that a read past the
+// end fails before a buffer is allocated for it, and skips the seek between contiguous reads.
 class TankInput {
 public:
     explicit TankInput(int fd) : fd_(fd) {
@@ -144,6 +145,9 @@ bool decodeChunks(const FileEntryFields &file, TankInput &tank, uint64_t positio
                   OutputFile &out) {
     const uint64_t inputCapacity =
         static_cast<uint64_t>(file.chunkSize) + readChunk(file, 0).extraBytes;
+    // Every chunk fits chunk size + the first chunk's extra bytes (the table was checked), and a
+    // chunk that does not fit in the file fails before it is read: the buffer need not be larger
+    // than the file.
     Buffer output, input;
     if (!allocate(file.chunkSize, output) || !allocate(std::min(inputCapacity, tank.size()), input))
         return false;

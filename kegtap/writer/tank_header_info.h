@@ -36,6 +36,11 @@ constexpr size_t AuthorTextUnits = 40;
 constexpr size_t Gap = 20;
 } // namespace header_layout
 
+namespace index_layout {
+// The sample leaves this many zero bytes between the last directory entry and the file set.
+constexpr size_t FileSetGap = 16;
+} // namespace index_layout
+
 constexpr uint32_t HeaderVersion = 0x00010002;
 constexpr uint32_t UserPriority = 0x4000;
 // The "00.[05].2002.03.0801" version that saved parties carry.

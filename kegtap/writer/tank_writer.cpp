@@ -2,10 +2,12 @@
 
 #include "kegtap/writer/content_encoder.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <stdexcept>
+#include <unistd.h>
 #include <zlib.h>
 
 namespace tankwriter {
@@ -56,11 +58,29 @@ uint16_t nameLength(const Node &node) {
 }
 
 std::vector<uint8_t> readSource(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-    if (in.bad() || !in.eof())
-        throw std::runtime_error("Cannot read " + path);
+    const auto fail = [&path] {
+        throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        fail();
+    std::vector<uint8_t> bytes;
+    uint8_t buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            fail();
+        }
+        if (n == 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    ::close(fd);
     return bytes;
 }
 
@@ -178,6 +198,7 @@ private:
             dir.entryOffset = offset32(at);
             at = alignUp(at + DirEntryFixed + (n > 0 ? n + 1u : 0u), 4) + 4 * dir.children.size();
         }
+        at += index_layout::FileSetGap;
         fileSetStart_ = at;
         at += 4 + 4 * fileOrder_.size();
         for (size_t i : fileOrder_) {
@@ -253,6 +274,7 @@ private:
             index.u32(entries_[i].entryOffset);
         for (size_t i : dirOrder_)
             writeDirectory(index, entries_[i]);
+        index.zeros(index_layout::FileSetGap);
         index.u32(static_cast<uint32_t>(fileOrder_.size()));
         for (size_t i : fileOrder_)
             index.u32(offset32(entries_[i].entryOffset - fileSetStart_));
@@ -299,6 +321,25 @@ void MemorySink::append(const uint8_t *data, size_t length) {
 
 void MemorySink::overwrite(uint64_t position, const uint8_t *data, size_t length) {
     std::memcpy(bytes.data() + position, data, length);
+}
+
+void FileSink::append(const uint8_t *data, size_t length) {
+    overwrite(end_, data, length);
+}
+
+void FileSink::overwrite(uint64_t position, const uint8_t *data, size_t length) {
+    while (length > 0) {
+        const ssize_t n = ::pwrite(fd_, data, length, static_cast<off_t>(position));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            throw std::runtime_error(std::string("Cannot write the Tank file: ") +
+                                     std::strerror(n < 0 ? errno : ENOSPC));
+        data += n;
+        length -= static_cast<size_t>(n);
+        position += static_cast<uint64_t>(n);
+        end_ = std::max(end_, position);
+    }
 }
 
 TankLayout writeTank(const Node &root, const TankHeaderInfo &info, TankSink &sink) {

@@ -84,6 +84,18 @@ public:
     std::vector<uint8_t> bytes;
 };
 
+// Writes into an open file descriptor; throws std::runtime_error when a write fails.
+class FileSink : public TankSink {
+public:
+    explicit FileSink(int fd) : fd_(fd) {}
+    void append(const uint8_t *data, size_t length) override;
+    void overwrite(uint64_t position, const uint8_t *data, size_t length) override;
+
+private:
+    int fd_;
+    uint64_t end_ = 0;
+};
+
 // Writes root as a Tank file; throws std::runtime_error when a source file cannot be read or
 // the archive outgrows the format's 32-bit offsets.
 TankLayout writeTank(const Node &root, const TankHeaderInfo &info, TankSink &sink);

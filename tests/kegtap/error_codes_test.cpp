@@ -2,7 +2,9 @@
 // leaves no partial output of the failing file.
 #include "tests/kegtap/support/extraction_fixture.h"
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using tankwriter::Format;
 using tankwriter::Node;
@@ -189,6 +191,25 @@ TEST_F(ExtractionFailureTest, FilesBeforeTheFailingOneStay) {
     EXPECT_EQ(readBytes(out / "first.gas"), textBytes("one"));
     EXPECT_FALSE(fs::exists(out / "Info.gas"));
     EXPECT_FALSE(fs::exists(out / "last.gas"));
+}
+
+TEST_F(ExtractionFailureTest, WriteFailureDeletesThePartialFile) {
+    writeBytes(tankPath, Sample(gas({Format::Zlib, 1024, 0}, 50000)).tank);
+    // Files may not grow beyond 4 KiB while the extraction runs.
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    limited.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const bool ok = extractFile(tankPath);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(ok);
+    expectError(EFBIG, "File write error.");
+    EXPECT_FALSE(fs::exists(out / "Info.gas"));
+    EXPECT_TRUE(fs::is_directory(out / "maps"));
 }
 
 } // namespace

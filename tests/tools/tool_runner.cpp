@@ -1,0 +1,57 @@
+#include "tests/tools/tool_runner.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+std::string slurp(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments) {
+    const char *dir = std::getenv("THALREX_PROGRAM_DIR");
+    const std::string path = std::string(dir != nullptr ? dir : ".") + "/" + program;
+    std::vector<std::string> args{path};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (std::string &a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+
+    const auto temp = std::filesystem::temp_directory_path();
+    const std::string outPath = temp / ("tool-out-" + std::to_string(getpid()));
+    const std::string errPath = temp / ("tool-err-" + std::to_string(getpid()));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid;
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        throw std::runtime_error("cannot start " + path);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ToolResult result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(outPath), slurp(errPath)};
+    std::filesystem::remove(outPath);
+    std::filesystem::remove(errPath);
+    return result;
+}

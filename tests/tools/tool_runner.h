@@ -1,0 +1,13 @@
+// Runs a program of the program folder and collects its exit status and output.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ToolResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments);

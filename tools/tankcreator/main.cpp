@@ -1,0 +1,145 @@
+// tankcreator: packs a folder tree into a Tank file that kegtap and the game read.
+#include "kegtap/writer/tank_writer.h"
+#include "tools/tankcreator/folder_scan.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const usage =
+    "Usage: tankcreator -source FOLDER -out FILE [options]\n"
+    "Packs FOLDER and everything below it into the Tank file FILE (for example a .dsparty).\n"
+    "FILE is written only when the whole folder was packed.\n"
+    "\n"
+    "Options:\n"
+    "  -format zlib|lzo|raw   how file content is stored (default zlib)\n"
+    "  -chunk-size BYTES      content bytes per compressed chunk, 0 for one block per file\n"
+    "                         (default 16384); chunks that do not shrink are stored as they are\n"
+    "  -title TEXT            title text of the header (default empty)\n"
+    "  -author TEXT           author text of the header (default empty)\n"
+    "  -copyright TEXT        copyright text of the header (default empty)\n"
+    "  --help                 this text\n"
+    "Options may also be written with two dashes.\n"
+    "\n"
+    "Exit status: 0 packed, 1 error, 2 wrong command line.\n";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    std::string source;
+    std::string out;
+    tankwriter::Storage storage;
+    tankwriter::TankHeaderInfo info;
+};
+
+tankwriter::Format parseFormat(const std::string &value) {
+    if (value == "zlib")
+        return tankwriter::Format::Zlib;
+    if (value == "lzo")
+        return tankwriter::Format::Lzo;
+    if (value == "raw")
+        return tankwriter::Format::Raw;
+    throw UsageError("unknown format '" + value + "' (zlib, lzo or raw)");
+}
+
+uint32_t parseChunkSize(const std::string &value) {
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
+    if (value.empty() || *end != '\0' || errno != 0 || n > (1u << 30) || value[0] == '-')
+        throw UsageError("invalid chunk size '" + value + "'");
+    return static_cast<uint32_t>(n);
+}
+
+// Answers nothing when --help was asked for.
+std::optional<Options> parse(int argc, char **argv) {
+    Options o;
+    std::map<std::string, std::string> values;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-help" || arg == "-h")
+            return std::nullopt;
+        if (arg.rfind("--", 0) == 0)
+            arg.erase(0, 1);
+        static const char *const known[] = {"-source", "-out",    "-format",   "-chunk-size",
+                                            "-title",  "-author", "-copyright"};
+        if (std::find(std::begin(known), std::end(known), arg) == std::end(known))
+            throw UsageError("unknown argument '" + std::string(argv[i]) + "'");
+        if (i + 1 >= argc)
+            throw UsageError(arg + " needs a value");
+        values[arg] = argv[++i];
+    }
+    if (values["-source"].empty() || values["-out"].empty())
+        throw UsageError("both -source and -out are needed");
+    o.source = values["-source"];
+    o.out = values["-out"];
+    if (values.count("-format"))
+        o.storage.format = parseFormat(values["-format"]);
+    if (values.count("-chunk-size"))
+        o.storage.chunkSize = parseChunkSize(values["-chunk-size"]);
+    o.info.title = values["-title"];
+    o.info.author = values["-author"];
+    o.info.copyright = values["-copyright"];
+    tankwriter::checkHeaderTexts(o.info);
+    return o;
+}
+
+// Packs into a temporary file beside the output and renames it at the end.
+void pack(const Options &o) {
+    const tankwriter::Node tree = tankcreator::scanFolder(o.source, o.storage);
+    std::string temporary = o.out + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        throw std::runtime_error("Cannot create " + o.out + ": " + std::strerror(errno));
+    bool open = true;
+    try {
+        tankwriter::FileSink sink(fd);
+        tankwriter::writeTank(tree, o.info, sink);
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        const bool written = ::fchmod(fd, 0666 & ~mask) == 0 && ::fsync(fd) == 0;
+        open = false;
+        if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), o.out.c_str()) != 0)
+            throw std::runtime_error("Cannot write " + o.out + ": " + std::strerror(errno));
+    } catch (...) {
+        if (open)
+            ::close(fd);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    try {
+        const std::optional<Options> options = parse(argc, argv);
+        if (!options) {
+            std::fputs(usage, stdout);
+            return 0;
+        }
+        pack(*options);
+        return 0;
+    } catch (const UsageError &e) {
+        std::fprintf(stderr, "tankcreator: %s (see tankcreator --help)\n", e.what());
+        return 2;
+    } catch (const std::invalid_argument &e) {
+        std::fprintf(stderr, "tankcreator: %s\n", e.what());
+        return 2;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "tankcreator: %s\n", e.what());
+        return 1;
+    }
+}
