@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/programfolders.h"
+
+// The program-wide folders for a program that lives in programFolder. The settings file and
+// the imports folder stay beside the program when its folder is writable, otherwise they go to
+// the user's configuration and data folders.
+ProgramFolders ComputeProgramFolders(const QString &programFolder, bool programFolderWritable);
+
+// Whether files can be created in the folder (tried, not guessed from permission bits).
+bool IsWritableFolder(const QString &folder);

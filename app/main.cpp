@@ -1,0 +1,38 @@
+// Thalrex: the hero editor for Dungeon Siege saved parties.
+#include "app/folders.h"
+#include "exchange/staging.h"
+#include "hero/experience.h"
+#include "hero/game_save_folder.h"
+#include "ui/application.h"
+#include "ui/frmmain.h"
+#include "ui/images.h"
+#include "ui/qtdesktop.h"
+
+#include <QDir>
+
+int main(int argc, char *argv[]) {
+    TApplication application(argc, argv);
+    QtDesktop desktop;
+    setDesktop(&desktop);
+
+    // Everything the run needs to know of the machine, computed once before the window exists.
+    const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    const ProgramFolders folders =
+        ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
+    SetGameSaveFolder(folders.Save.toStdString());
+    SetMaxLevel(150);
+
+    QApplication::setApplicationName(QStringLiteral("Thalrex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Thalrex"));
+    QApplication::setWindowIcon(AppIcon());
+
+    int result = 0;
+    {
+        TfrmMain frmMain(folders);
+        frmMain.show();
+        result = QApplication::exec();
+    }
+    RemoveStagingFolder();
+    setDesktop(nullptr);
+    return result;
+}

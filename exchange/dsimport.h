@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// The run-time binding of the extraction library: loaded by full path at the first import and
+// kept until this object is destroyed.
+class TDSImport {
+public:
+    explicit TDSImport(const QString &libraryPath);
+    ~TDSImport();
+    TDSImport(const TDSImport &) = delete;
+    TDSImport &operator=(const TDSImport &) = delete;
+
+    const QString &LibraryPath() const { return libraryPath; }
+    // Whether the library file existed when this object was made.
+    bool LibraryFound() const { return libraryFound; }
+
+    // Loads the library and binds ExtractFilesFromTankFile on first use; throws
+    // std::runtime_error when either fails.
+    bool Bind();
+    // Unpacks the Tank file into the folder, which is created when missing.
+    bool Extract(const QString &tankPath, const QString &destFolder);
+    // The library's message for its last failure; empty when it does not export one.
+    QString ErrorMessage() const;
+
+private:
+    using ExtractFn = bool (*)(const char *tankPath, const char *destFolder);
+    using ErrorStringFn = unsigned (*)(char *buffer, unsigned bufferLength);
+
+    QString libraryPath;
+    bool libraryFound;
+    void *LibraryHandle = nullptr;
+    ExtractFn ExtractProc = nullptr;
+    ErrorStringFn ErrorStringProc = nullptr;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Path helpers for folders held with a trailing "/".
+
+QString withTrailingSlash(const QString &path);
+QString withoutTrailingSlash(const QString &path);
+// The final folder name of a folder path: "/a/Ulf/" gives "Ulf".
+QString lastName(const QString &folder);
+// The parent of a folder path, with its "/": "/a/Ulf/" gives "/a/".
+QString parentFolder(const QString &folder);
+// Whether a name read from a file can stand as one component of a path: not empty, not "." or
+// "..", without "/" or NUL.
+bool isSafePathComponent(const QString &name);
+// Replaces the first occurrence of what (ignoring case) by with.
+QString replaceFirst(const QString &text, const QString &what, const QString &with);

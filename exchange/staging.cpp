@@ -1,0 +1,84 @@
+#include "exchange/staging.h"
+
+#include "exchange/paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace {
+
+QString stagingBase;
+
+QString thalrexFolder() {
+    return stagingBase + QStringLiteral("Thalrex");
+}
+
+// A path that is absent, or a real folder of this user.
+bool isOwnFolderOrAbsent(const QString &path) {
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return false;
+    return !info.exists() || (info.isDir() && info.ownerId() == getuid());
+}
+
+bool removeFolder(const QString &folder) {
+    QDirIterator it(folder, QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    QFile(folder).setPermissions(QFile(folder).permissions() | QFile::WriteOwner |
+                                 QFile::ReadOwner | QFile::ExeOwner);
+    while (it.hasNext()) {
+        const QString dir = it.next();
+        if (!it.fileInfo().isSymLink())
+            QFile(dir).setPermissions(QFile(dir).permissions() | QFile::WriteOwner |
+                                      QFile::ReadOwner | QFile::ExeOwner);
+    }
+    return QDir(folder).removeRecursively();
+}
+
+bool copyTree(const QString &source, const QString &copy) {
+    if (!QDir().mkpath(copy))
+        return false;
+    const QFileInfoList entries = QDir(source).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString target = copy + '/' + entry.fileName();
+        if (entry.isDir()) {
+            if (entry.isSymLink() || !copyTree(entry.filePath(), target))
+                return false;
+        } else {
+            if (QFileInfo::exists(target) && !QFile::remove(target))
+                return false;
+            if (!QFile::copy(entry.filePath(), target))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString StagingFolder() {
+    if (stagingBase.isEmpty())
+        stagingBase = withTrailingSlash(QDir::tempPath().trimmed());
+    const QString folder = thalrexFolder() + QStringLiteral("/Export/");
+    if (!isOwnFolderOrAbsent(thalrexFolder()) || !isOwnFolderOrAbsent(folder))
+        return {};
+    return folder;
+}
+
+bool copyFolder(const QString &source, const QString &copy) {
+    if (!QFileInfo(source).isDir())
+        return false;
+    const QFileInfo old(copy);
+    if (old.isSymLink() ? !QFile::remove(copy) : old.exists() && !removeFolder(copy))
+        return false;
+    return copyTree(withoutTrailingSlash(source), withoutTrailingSlash(copy));
+}
+
+void RemoveStagingFolder() {
+    if (!stagingBase.isEmpty() && isOwnFolderOrAbsent(thalrexFolder()))
+        removeFolder(thalrexFolder());
+}

@@ -1,0 +1,76 @@
+#include "exchange/tankcreator.h"
+
+#include "exchange/messages.h"
+#include "exchange/paths.h"
+#include "exchange/runandwait.h"
+#include "exchange/staging.h"
+#include "exchange/waitcursor.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool isNetworkPath(const QString &path) {
+    return path.startsWith(QStringLiteral("//"));
+}
+
+bool fileExists(const QString &path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+// Runs the tool, staging network paths locally; false when staging fails.
+bool runTool(const QString &tool, const QString &source, const QString &out) {
+    if (!isNetworkPath(source) && !isNetworkPath(out)) {
+        RunAndWait(tool, tankCreatorArguments(source, out), true);
+        return true;
+    }
+    const QString staging = StagingFolder();
+    if (staging.isEmpty())
+        return false;
+    const QString copy = staging + lastName(source);
+    if (!copyFolder(source, copy))
+        return false;
+    const QString toolOut = staging + QFileInfo(out).fileName();
+    RunAndWait(tool, tankCreatorArguments(copy, toolOut), true);
+    if (fileExists(toolOut)) {
+        if (fileExists(out))
+            QFile::remove(out);
+        QFile::copy(toolOut, out);
+    }
+    return true;
+}
+
+} // namespace
+
+QStringList tankCreatorArguments(const QString &source, const QString &out) {
+    return {QStringLiteral("-source"), withoutTrailingSlash(source), QStringLiteral("-out"), out};
+}
+
+bool isFresh(const QDateTime &written, const QDateTime &start) {
+    qint64 seconds = written.toSecsSinceEpoch();
+    seconds -= ((seconds % 2) + 2) % 2;
+    return (seconds + 2) * 1000 > start.toMSecsSinceEpoch();
+}
+
+TankOutcome RunTankCreator(const QString &tool, const QString &source, const QString &out) {
+    if (fileExists(out) &&
+        showMessage(QFileInfo(out).completeBaseName() +
+                        QStringLiteral(" already exists. Overwrite?"),
+                    MsgType::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return TankOutcome::Cancelled;
+    try {
+        const QDateTime start = QDateTime::currentDateTime();
+        WaitCursor wait;
+        if (!runTool(tool, source, out))
+            return TankOutcome::Failed;
+        const QFileInfo written(out);
+        if (!written.exists() || written.isDir())
+            return TankOutcome::Failed;
+        return isFresh(written.lastModified(), start) ? TankOutcome::Succeeded
+                                                      : TankOutcome::Failed;
+    } catch (const std::exception &) {
+        return TankOutcome::Failed;
+    }
+}

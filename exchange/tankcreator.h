@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+enum class TankOutcome { Cancelled, Succeeded, Failed };
+
+// Runs the Tank Creator on the source folder and waits for it. An existing output is only
+// replaced after the user agrees; success is an output file written since the start.
+TankOutcome RunTankCreator(const QString &tool, const QString &source, const QString &out);
+
+// The tool's arguments: -source FOLDER (without trailing "/") -out FILE.
+QStringList tankCreatorArguments(const QString &source, const QString &out);
+// Whether a file written at the given time counts as written since start: its time in whole
+// even seconds, plus 2 seconds, is later than start.
+bool isFresh(const QDateTime &written, const QDateTime &start);

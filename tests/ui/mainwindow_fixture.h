@@ -1,0 +1,37 @@
+#pragma once
+
+#include "hero/hero.h"
+#include "ui/clicklabel.h"
+#include "ui/frmmain.h"
+
+#include "qtprint.h"
+#include "testapplication.h"
+#include "testdesktop.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window over folders of its own in a temporary folder, with a scripted desktop and a
+// small built-in portrait store, so that new heroes have a portrait to save.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // Makes the window (reading any settings file already written) and shows it.
+    TfrmMain &Start();
+    // Destroys the window as the program end does.
+    void Stop() { window.reset(); }
+
+    // A hero folder on disk, saved by a hero of its own.
+    QString MakeHeroFolder(const QString &folder, const QString &name, int gold = 100) const;
+    void WriteFile(const QString &path, const QString &text) const;
+    QString ReadFile(const QString &path) const;
+
+    QTemporaryDir root;
+    ProgramFolders folders;
+    TestDesktop desktop; // outlives the window, which may still prompt while it is destroyed
+    std::unique_ptr<TfrmMain> window;
+};

@@ -1,0 +1,71 @@
+#include "ui/hints.h"
+#include "ui/qtdesktop.h"
+#include "ui/screenplacement.h"
+
+#include "testapplication.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+TEST(ScreenPlacement, PullsTheWindowBackOntoTheScreen) {
+    const QRect screen(0, 0, 1024, 768);
+    const QSize window(367, 240);
+    struct Case {
+        QPoint kept;
+        QPoint expected;
+    };
+    for (const Case &c : {
+             Case{{492, 442}, {492, 442}},   // fits
+             Case{{-20, -5}, {0, 0}},        // negative
+             Case{{1800, 1000}, {657, 528}}, // saved on a larger screen
+             Case{{657, 528}, {657, 528}},   // exactly at the edge
+             Case{{658, 529}, {657, 528}},   // one pixel beyond
+         })
+        EXPECT_EQ(PullOntoScreen(c.kept, window, screen), c.expected)
+            << c.kept.x() << "," << c.kept.y();
+}
+
+TEST(ScreenPlacement, KeepsToAScreenThatDoesNotStartAtTheOrigin) {
+    const QRect second(1920, 0, 1280, 1024);
+    EXPECT_EQ(PullOntoScreen({3500, -10}, {367, 240}, second), QPoint(2833, 0));
+    EXPECT_EQ(PullOntoScreen({100, 100}, {367, 240}, second), QPoint(1920, 100));
+    EXPECT_EQ(PullOntoScreen({0, 0}, {2000, 2000}, second), QPoint(1920, 0))
+        << "a window larger than the screen keeps its top-left corner on it";
+}
+
+TEST(Hints, SplitIntoToolTipAndStatusText) {
+    struct Case {
+        const char *hint, *shortText, *statusText;
+    };
+    for (const Case &c :
+         {Case{"Name|Double-click to edit name", "Name", "Double-click to edit name"},
+          Case{"Classification", "Classification", "Classification"},
+          Case{"|Changes have been made to hero", "", "Changes have been made to hero"},
+          Case{"Uber Level|Level: 1.5|x", "Uber Level", "Level: 1.5|x"}, Case{"", "", ""}}) {
+        EXPECT_EQ(ShortHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.shortText));
+        EXPECT_EQ(StatusHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.statusText));
+    }
+}
+
+TEST(Hints, GoToWidgetsAndMenuItems) {
+    TestApplication();
+    QLabel label;
+    SetHint(&label, QStringLiteral("Gold|Double-click to edit gold"));
+    EXPECT_EQ(label.toolTip(), QStringLiteral("Gold"));
+    EXPECT_EQ(label.statusTip(), QStringLiteral("Double-click to edit gold"));
+    EXPECT_EQ(Hint(&label), QStringLiteral("Gold|Double-click to edit gold"));
+
+    QAction item(QStringLiteral("&New"));
+    SetHint(&item, QStringLiteral("Start a new hero"));
+    EXPECT_EQ(item.statusTip(), QStringLiteral("Start a new hero"));
+    EXPECT_EQ(Hint(&item), QStringLiteral("Start a new hero"));
+}
+
+TEST(QtDesktop, CarriageReturnsBreakMessageLines) {
+    EXPECT_EQ(MessageLines(QStringLiteral("Error opening hero.\r\nCannot open file x")),
+              QStringLiteral("Error opening hero.\nCannot open file x"));
+    EXPECT_EQ(MessageLines(QStringLiteral("The hero has been modified.\r\rDo you want to save?")),
+              QStringLiteral("The hero has been modified.\n\nDo you want to save?"));
+}

@@ -1,0 +1,9 @@
+#include "ui/clicklabel.h"
+
+#include <QMouseEvent>
+
+void TClickLabel::mouseDoubleClickEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QLabel>
+
+// A label (text or picture) that reports double-clicks.
+class TClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};

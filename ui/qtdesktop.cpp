@@ -1,0 +1,128 @@
+#include "ui/qtdesktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace {
+
+QMessageBox::StandardButton ToButton(MsgAnswer answer) {
+    switch (answer) {
+    case MsgAnswer::Ok:
+        return QMessageBox::Ok;
+    case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+    case MsgAnswer::No:
+        return QMessageBox::No;
+    case MsgAnswer::Cancel:
+        return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+QMessageBox::StandardButtons ToButtons(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return QMessageBox::Ok;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesCancel:
+        return QMessageBox::Yes | QMessageBox::Cancel;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon ToIcon(MsgType type) {
+    switch (type) {
+    case MsgType::Information:
+        return QMessageBox::Information;
+    case MsgType::Warning:
+        return QMessageBox::Warning;
+    case MsgType::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Closing a box with Esc or its close button counts as its most cautious answer.
+MsgAnswer EscapeAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::YesCancel:
+    case MsgButtons::YesNoCancel:
+        return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Cancel;
+}
+
+} // namespace
+
+QString MessageLines(const QString &text) {
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
+}
+
+MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgType type,
+                             MsgButtons buttons, MsgAnswer defaultAnswer) {
+    QMessageBox box(ToIcon(type), caption, MessageLines(text), ToButtons(buttons),
+                    QApplication::activeWindow());
+    box.setDefaultButton(ToButton(defaultAnswer));
+    box.setEscapeButton(ToButton(EscapeAnswer(buttons)));
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return EscapeAnswer(buttons);
+    }
+}
+
+QString QtDesktop::pickFile(const FilePickSpec &spec) {
+    QFileDialog dialog(QApplication::activeWindow(), spec.title, spec.initialFolder, spec.filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDesktop::pickFolder(const FolderPickSpec &spec) {
+    QFileDialog dialog(QApplication::activeWindow(), spec.label, spec.initial);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setOption(QFileDialog::ReadOnly, !spec.newFolder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDesktop::openUrl(const QUrl &url) {
+    QDesktopServices::openUrl(url);
+}
+
+bool QtDesktop::startProcess(const QString &program, const QStringList &arguments, bool wait) {
+    if (!wait)
+        return QProcess::startDetached(program, arguments);
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    process.start(program, arguments);
+    if (!process.waitForStarted(-1))
+        return false;
+    process.waitForFinished(-1);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "exchange/desktop.h"
+
+// The desktop as the running program shows it: Qt message boxes, file dialogs, the desktop's
+// URL handler and QProcess. Dialogs are parented to the active window.
+class QtDesktop : public Desktop {
+public:
+    MsgAnswer message(const QString &text, const QString &caption, MsgType type, MsgButtons buttons,
+                      MsgAnswer defaultAnswer) override;
+    QString pickFile(const FilePickSpec &spec) override;
+    QString pickFolder(const FolderPickSpec &spec) override;
+    void openUrl(const QUrl &url) override;
+    bool startProcess(const QString &program, const QStringList &arguments, bool wait) override;
+};
+
+// A message text with its carriage returns (and CR LF pairs) turned into line breaks.
+QString MessageLines(const QString &text);
