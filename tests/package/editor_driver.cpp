@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
@@ -118,22 +119,33 @@ private:
             QCoreApplication::exit(1);
     }
 
+    // The header's modified mark "*", shown while the hero has unsaved changes. (Save itself is
+    // hidden outside advanced mode, and a hidden item always reads as disabled.)
+    bool MarkedModified() {
+        auto *mark = window_->findChild<QLabel *>(QStringLiteral("lblMod"));
+        if (!mark)
+            Fail("the window has no modified mark lblMod");
+        return mark && mark->isVisible();
+    }
+
     void RunSteps() {
         if (!qobject_cast<QMainWindow *>(window_) || window_->windowTitle() != "Thalrex")
             return Fail(QStringLiteral("the first window shown is \"%1\", not the editor's")
                             .arg(window_->windowTitle()));
         QAction *newHero = Item("New1"), *farmer = Item("Farmer1"), *save = Item("Save1");
-        if (!newHero || !farmer || !save)
-            return;
+        auto *name = window_->findChild<QLabel *>(QStringLiteral("lblHero"));
+        if (!newHero || !farmer || !save || !name)
+            return Fail("the window lacks New1, Farmer1, Save1 or lblHero");
         newHero->trigger();
-        if (save->isEnabled())
-            Fail("Save is enabled for a new, unchanged hero");
+        if (name->text() != "Hero" || MarkedModified())
+            Fail(QStringLiteral("New shows \"%1\"%2 instead of the unchanged hero \"Hero\"")
+                     .arg(name->text(), MarkedModified() ? " marked modified" : ""));
         farmer->trigger();
-        if (!save->isEnabled())
-            Fail("Save is not enabled after Farmer changed the hero");
+        if (!MarkedModified())
+            Fail("Farmer did not mark the hero modified");
         save->trigger();
-        if (save->isEnabled())
-            Fail("Save is still enabled after saving");
+        if (MarkedModified())
+            Fail("the hero is still marked modified after Save");
         if (!window_->close())
             Fail("the window refused to close");
     }

@@ -61,7 +61,7 @@ mkdir "$work/by-caller" "$work/by-tool" # kegtap extracts into an existing folde
 [ "$(find "$work/by-caller" -type f | wc -l)" -eq 28 ] || fail "the C caller did not extract 28 files"
 
 # --- The installed kegtap tool ------------------------------------------------------------
-"$usr/bin/kegtap" "$realdata/tank/Pumpkin.dsmap" "$work/by-tool" >"$work/kegtap.log" 2>&1 ||
+"$usr/bin/kegtap" extract "$realdata/tank/Pumpkin.dsmap" -d "$work/by-tool" >"$work/kegtap.log" 2>&1 ||
   { cat "$work/kegtap.log"; fail "bin/kegtap failed on Pumpkin.dsmap"; }
 diff -r "$work/by-caller" "$work/by-tool" >/dev/null ||
   fail "bin/kegtap extracted other files than the library did"
