@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev zlib1g-dev liblzo2-dev libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
-  xvfb xauth zip unzip
+  xvfb xauth x11-utils zip unzip
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "hero/titles.h"
 #include "ui/clicklabel.h"
 #include "ui/hints.h"
+#include "ui/panels_wiring.h"
 #include "ui/portraitimage.h"
 #include "ui/screenplacement.h"
 #include "ui/settingsfile.h"
@@ -83,6 +84,7 @@ TfrmMain::TfrmMain(const ProgramFolders &folders, QWidget *parent)
     Hero->SetPortrait(imgHero);
     ConnectHero();
     ConnectMenu();
+    AttachSkillPanels(*this);
 
     FormCreate();
     ReadSettings();

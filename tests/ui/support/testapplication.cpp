@@ -4,6 +4,8 @@ QApplication &TestApplication() {
     static int argc = 1;
     static char name[] = "thalrex_ui_tests";
     static char *argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: at exit Qt's own statics (the input device list) are already gone, and
+    // destroying the application after them crashes.
+    static auto *application = new QApplication(argc, argv);
+    return *application;
 }

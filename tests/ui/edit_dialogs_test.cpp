@@ -1,0 +1,250 @@
+#include "hero/hero.h"
+#include "testapplication.h"
+#include "testdesktop.h"
+#include "tests/ui/modal.h"
+#include "ui/edit_commands.h"
+#include "ui/frm_gold.h"
+#include "ui/frm_name.h"
+#include "ui/frm_race.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditDialogs : public ::testing::Test {
+protected:
+    void SetUp() override { TestApplication(); }
+};
+
+// Shows the dialog without a modal loop, puts text in the field and presses OK; answers whether
+// the dialog closed as accepted.
+bool PressOk(TDSEntryDialog &dialog, const QString &text) {
+    dialog.show();
+    dialog.field()->setText(text);
+    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    return !dialog.isVisible() && dialog.result() == QDialog::Accepted;
+}
+
+const QString NameMessage = QStringLiteral("You must specify a name!");
+const QString AlphaMessage = QStringLiteral("First character in the name must be alpha-numeric.");
+const QString GoldMessage =
+    QStringLiteral("Gold must be a valid integer value between 0 and 999999999.");
+
+TEST_F(EditDialogs, NameDialogLooksAsDescribed) {
+    TfrmName dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Hero Name");
+    EXPECT_EQ(dialog.size(), QSize(250, 78));
+    EXPECT_EQ(dialog.edtName()->maxLength(), 20);
+    EXPECT_TRUE(dialog.Button1()->isDefault());
+    EXPECT_EQ(dialog.Button2()->text(), "Cancel");
+}
+
+TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
+    const struct {
+        const char *name;
+        QString message; // empty: accepted
+    } cases[] = {
+        {"", NameMessage},           {" Ulf", AlphaMessage}, {"_Ulf", AlphaMessage},
+        {"'Ulf", AlphaMessage},      {",Ulf", AlphaMessage}, {"-Ulf", AlphaMessage},
+        {".Ulf", AlphaMessage},      {"Ulf's", QString()},   {"9 Lives", QString()},
+        {"Ulf the_Bold", QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDesktop desk; // any message but the expected one fails
+        if (!c.message.isEmpty())
+            desk.ExpectMessage(c.message, MsgAnswer::Ok);
+        TfrmName dialog;
+        const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
+        EXPECT_EQ(accepted, c.message.isEmpty());
+        EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
+    }
+}
+
+TEST_F(EditDialogs, NameFieldRefusesOtherKeysAndStopsAtTwentyCharacters) {
+    TfrmName dialog;
+    dialog.show();
+    QTest::keyClicks(dialog.edtName(), "U!l?f@ #9_'.-,x");
+    EXPECT_EQ(dialog.edtName()->text(), "Ulf 9_'.-,x");
+    dialog.edtName()->clear();
+    QTest::keyClicks(dialog.edtName(), "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(dialog.edtName()->text(), "abcdefghijklmnopqrst");
+}
+
+TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
+    const struct {
+        const char *text;
+        bool accepted;
+    } cases[] = {
+        {"", false},  {"0", true},    {"999999999", true},   {"1000000000", false}, {"-1", false},
+        {"-0", true}, {"12x", false}, {"2147483648", false}, {"007", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        TestDesktop desk;
+        if (!c.accepted)
+            desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
+        TfrmGold dialog;
+        dialog.edtGold()->setMaxLength(32); // the checks must hold on their own
+        EXPECT_EQ(PressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
+    }
+}
+
+TEST_F(EditDialogs, GoldFieldTakesNineDigitsOnly) {
+    TfrmGold dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Gold");
+    EXPECT_EQ(dialog.size(), QSize(250, 78));
+    dialog.show();
+    QTest::keyClicks(dialog.edtGold(), "1-2a3 4.5");
+    EXPECT_EQ(dialog.edtGold()->text(), "12345");
+    QTest::keyClicks(dialog.edtGold(), "678901");
+    EXPECT_EQ(dialog.edtGold()->text(), "123456789");
+}
+
+TEST_F(EditDialogs, AskHeroNameAnswersTheTypedNameOnOkAndTheOldOneOnCancel) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        EXPECT_EQ(dialog->edtName()->text(), "Hero");
+        dialog->edtName()->clear();
+        QTest::keyClicks(dialog->edtName(), "Ulf's");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Ulf's");
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        QTest::keyClicks(dialog->edtName(), "Changed");
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Hero");
+}
+
+TEST_F(EditDialogs, AskGoldShowsTheAmountAndAnswersTheNewOne) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        EXPECT_EQ(dialog->edtGold()->text(), "100");
+        dialog->edtGold()->clear();
+        QTest::keyClicks(dialog->edtGold(), "999999999");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskGold(nullptr, 100), 999999999);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        dialog->edtGold()->clear();
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskGold(nullptr, 100), 100);
+}
+
+TEST_F(EditDialogs, RaceDialogSelectsByNumberAndClearsForOthers) {
+    TfrmRace dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Hero Model");
+    EXPECT_EQ(dialog.size(), QSize(250, 118));
+    EXPECT_EQ(dialog.ItemIndex(), -1);
+    dialog.SetItemIndex(2);
+    EXPECT_EQ(dialog.ItemIndex(), 2);
+    dialog.SetItemIndex(4);
+    EXPECT_EQ(dialog.ItemIndex(), -1);
+}
+
+TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        EXPECT_EQ(dialog->ItemIndex(), -1);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrUnknown), dsrUnknown);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        EXPECT_EQ(dialog->ItemIndex(), 2);
+        const auto items = dialog->rgpRace()->findChildren<QRadioButton *>();
+        ASSERT_EQ(items.size(), 4);
+        QTest::mouseClick(items[1], Qt::LeftButton, {}, QPoint(4, 4)); // "Farmgirl"
+        EXPECT_EQ(dialog->ItemIndex(), 1);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrFarmgirl);
+
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmRace *>(d);
+        dialog->SetItemIndex(3);
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrDwarf);
+}
+
+// The Edit menu's Name, Gold and Model commands on a real hero.
+class EditCommands : public EditDialogs {
+protected:
+    TestDesktop desk; // no message expected
+    void SetUp() override {
+        EditDialogs::SetUp();
+        hero.SetName("Hero");
+        hero.SetGold(100);
+        hero.SetModel(dsrUnknown);
+        hero.MarkUnmodified();
+    }
+    TDSHero hero;
+};
+
+TEST_F(EditCommands, CancellingAnyDialogLeavesTheHeroUnmodified) {
+    WhenModal([](QDialog *d) {
+        QTest::keyClicks(static_cast<TfrmName *>(d)->edtName(), "Ulf");
+        QTest::mouseClick(static_cast<TfrmName *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditHeroName(nullptr, hero);
+    WhenModal([](QDialog *d) {
+        QTest::keyClicks(static_cast<TfrmGold *>(d)->edtGold(), "5");
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    WhenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->SetItemIndex(1);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button2(), Qt::LeftButton);
+    });
+    EditHeroModel(nullptr, hero);
+
+    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(hero.HeroName(), "Hero");
+    EXPECT_EQ(hero.Gold(), 100);
+    EXPECT_EQ(hero.Model(), dsrUnknown);
+}
+
+TEST_F(EditCommands, AcceptedValuesReachTheHero) {
+    int propChanges = 0;
+    hero.OnPropChanged = [&](TDSHero &) { ++propChanges; };
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        dialog->edtName()->clear();
+        QTest::keyClicks(dialog->edtName(), "9 Lives");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EditHeroName(nullptr, hero);
+    EXPECT_EQ(hero.HeroName(), "9 Lives");
+    EXPECT_TRUE(hero.Modified());
+
+    WhenModal([](QDialog *d) {
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button1(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    EXPECT_EQ(propChanges, 1) << "OK on the unchanged amount changes nothing";
+
+    WhenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->SetItemIndex(2);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button1(), Qt::LeftButton);
+    });
+    EditHeroModel(nullptr, hero);
+    EXPECT_EQ(hero.Model(), dsrDwarf);
+}
+
+} // namespace

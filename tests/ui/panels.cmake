@@ -1,0 +1,13 @@
+# Skill panels, edit dialogs and portraits.
+thalrex_add_test(ui_panels_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/skill_panels_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_dialogs_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/portraits_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_menu_test.cpp
+  LIBS thalrex_ui thalrex_test_desktop Qt6::Test)
+
+# Not a test: makes the screenshot of the window after a melee drag (scripts/panels-screenshot.sh).
+add_executable(panels_screenshot ${CMAKE_CURRENT_LIST_DIR}/panels_screenshot.cpp)
+set_target_properties(panels_screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_libraries(panels_screenshot PRIVATE thalrex_ui Qt6::Test)

@@ -1,0 +1,50 @@
+#include "ui/edit_commands.h"
+
+#include "exchange/desktop.h"
+#include "hero/hero.h"
+#include "ui/frm_gold.h"
+#include "ui/frm_name.h"
+#include "ui/frm_race.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+#include <stdexcept>
+
+void EditHeroName(QWidget *parent, TDSHero &hero) {
+    // Gas text is 8-bit; Latin-1 carries every byte of a stored name there and back unchanged.
+    const std::string &name = hero.HeroName();
+    const QString current = QString::fromLatin1(name.data(), qsizetype(name.size()));
+    hero.SetName(AskHeroName(parent, current).toLatin1().toStdString());
+}
+
+void EditGold(QWidget *parent, TDSHero &hero) {
+    hero.SetGold(AskGold(parent, hero.Gold()));
+}
+
+void EditHeroModel(QWidget *parent, TDSHero &hero) {
+    hero.SetModel(AskHeroModel(parent, hero.Model()));
+}
+
+void PicCustom(TDSHero &hero, QString &initialDir) {
+    FilePickSpec spec;
+    spec.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
+    spec.filter = QStringLiteral("Bitmaps (*.bmp)");
+    spec.initialFolder = initialDir;
+    spec.preview = true;
+    const QString chosen = desktop().pickFile(spec);
+    if (chosen.isEmpty())
+        return;
+
+    QFile file(chosen);
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (QImage::fromData(data, "BMP").isNull())
+        throw std::runtime_error("Bitmap image is not valid");
+    if (TDSPortraitControl *portrait = hero.Portrait()) {
+        portrait->ShowPortrait(TDSImageData(data.begin(), data.end()));
+        hero.MarkModified();
+    }
+    initialDir = QDir::cleanPath(QFileInfo(chosen).absolutePath()) + QLatin1Char('/');
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ui/entry_dialog.h"
+
+// The gold dialog: up to nine digits, a whole amount from 0 to 999999999.
+class TfrmGold : public TDSEntryDialog {
+    Q_OBJECT
+public:
+    explicit TfrmGold(QWidget *parent = nullptr);
+    QLineEdit *edtGold() const { return field(); }
+
+protected:
+    bool Check() override;
+};
+
+// Shows the gold dialog with current; answers the accepted amount, or current when cancelled.
+int AskGold(QWidget *parent, int current);

@@ -1,0 +1,31 @@
+#include "ui/frm_name.h"
+
+#include "exchange/desktop.h"
+
+#include <QLineEdit>
+
+TfrmName::TfrmName(QWidget *parent)
+    : TDSEntryDialog(parent, QStringLiteral("Hero Name"),
+                     QStringLiteral("Enter a name for the hero:"), 20,
+                     QStringLiteral(" A-Za-z0-9_'.\\-,")) {
+    edtName()->setObjectName(QStringLiteral("edtName"));
+}
+
+bool TfrmName::Check() {
+    const QString text = edtName()->text();
+    QString error;
+    if (text.isEmpty())
+        error = QStringLiteral("You must specify a name!");
+    else if (QStringLiteral(" ',-._").contains(text.front()))
+        error = QStringLiteral("First character in the name must be alpha-numeric.");
+    if (error.isEmpty())
+        return true;
+    desktop().message(error, windowTitle(), MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+    return false;
+}
+
+QString AskHeroName(QWidget *parent, const QString &current) {
+    TfrmName dialog(parent);
+    dialog.edtName()->setText(current);
+    return dialog.exec() == QDialog::Accepted ? dialog.edtName()->text() : current;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "hero/attribute.h"
+
+#include <QPixmap>
+
+// The 16 x 14 icon of a skill row: a sword, a bow, a leaf and a flame.
+QPixmap SkillIcon(TDSSkills kind);
