@@ -1,7 +1,7 @@
 // Throughput of loading and saving Gas documents: generated files of 1, 10 and 50 MB and the
 // largest real file. Each figure is the best of several rounds in the processor time of this
 // program, so that other work on a shared machine does not hide the cost of the code; the save
-// figures include the flush to disk in wall time as well. Run: bin/gas_bench [folder of the real
+// figures include the flush to disk in wall time as well. Run: bench/gas_bench [folder of the real
 // files] (default: THALREX_REALDATA_DIR, else ../shared/realdata beside the source tree).
 
 #include "bench/gas_sample.h"

@@ -12,8 +12,7 @@
 
 namespace {
 
-using PromptHandler = int (*)(const char *text, const char *caption, void *context);
-using SetPromptHandlerFn = void (*)(PromptHandler handler, void *context);
+using SetPromptHandlerFn = decltype(&::SetKvPromptHandler);
 
 // Answers the library's Yes/No warnings; nothing may be thrown back into C code.
 int askUser(const char *text, const char *caption, void *) {
@@ -26,7 +25,7 @@ int askUser(const char *text, const char *caption, void *) {
     }
 }
 
-void setPromptHandler(void *library, PromptHandler handler) {
+void setPromptHandler(void *library, KvPromptHandler handler) {
     if (auto set = reinterpret_cast<SetPromptHandlerFn>(dlsym(library, "SetKvPromptHandler")))
         set(handler, nullptr);
 }
@@ -72,7 +71,7 @@ bool TDSImport::Extract(const QString &tankPath, const QString &destFolder) {
 QString TDSImport::ErrorMessage() const {
     if (!ErrorStringProc)
         return {};
-    const unsigned needed = ErrorStringProc(nullptr, 0);
+    const uint32_t needed = ErrorStringProc(nullptr, 0);
     if (needed == 0)
         return {};
     std::string buffer(needed, '\0');

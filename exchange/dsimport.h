@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kegtap/kegtap.h"
+
 #include <QString>
 
 // The run-time binding of the extraction library: loaded by full path at the first import and
@@ -24,8 +26,8 @@ public:
     QString ErrorMessage() const;
 
 private:
-    using ExtractFn = bool (*)(const char *tankPath, const char *destFolder);
-    using ErrorStringFn = unsigned (*)(char *buffer, unsigned bufferLength);
+    using ExtractFn = decltype(&::ExtractFilesFromTankFile);
+    using ErrorStringFn = decltype(&::GetKvErrorString);
 
     QString libraryPath;
     bool libraryFound;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -37,4 +38,7 @@ public:
 
     // The window dialogs are centred on.
     virtual QWidget *window() = 0;
+
+    // Runs a menu command; an error it raises is shown in an error message box.
+    virtual void runCommand(const std::function<void()> &command);
 };

@@ -52,13 +52,16 @@ TfrmTank::TfrmTank(QWidget *parent, const QString &heroName, const QString &docu
     outRow->addWidget(edtOut, 1);
     outRow->addWidget(btnOutBrowse);
     auto *bottomRow = new QHBoxLayout;
-    bottomRow->addStretch(1);
-    bottomRow->addWidget(
-        new QLabel(QStringLiteral("Always use this dialog to export heros?"), this));
+    auto *always = new QLabel(QStringLiteral("Always use this dialog to export heros?"), this);
+    always->setWordWrap(true);
+    always->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bottomRow->addWidget(always, 1);
     bottomRow->addWidget(ckbAlways);
     bottomRow->addWidget(Button1);
     bottomRow->addWidget(Button2);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(2);
     layout->addWidget(new QLabel(QStringLiteral("Source folder:"), this));
     layout->addLayout(sourceRow);
     layout->addWidget(new QLabel(QStringLiteral("Output (savegame) folder:"), this));

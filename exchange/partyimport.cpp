@@ -22,7 +22,8 @@ TPartyImport::TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, Q
     N7 = Import1->addSeparator();
     Browse1 = Import1->addAction(QStringLiteral("&Browse..."));
     Browse1->setStatusTip(QStringLiteral("Browse for dsparty file"));
-    connect(Browse1, &QAction::triggered, this, [this] { Browse1Click(); });
+    connect(Browse1, &QAction::triggered, this,
+            [this] { this->host.runCommand([this] { Browse1Click(); }); });
 }
 
 void TPartyImport::RefreshImportMenu() {
@@ -49,7 +50,8 @@ void TPartyImport::RefreshImportMenu() {
         auto *item = new QAction(captions[i], Import1);
         item->setStatusTip(
             replaceFirst(folders.save + names[i], folders.documents, documentsToken));
-        connect(item, &QAction::triggered, this, [this, item] { ImportItemClick(item); });
+        connect(item, &QAction::triggered, this,
+                [this, item] { host.runCommand([this, item] { ImportItemClick(item); }); });
         Import1->insertAction(N7, item);
     }
 }

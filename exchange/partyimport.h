@@ -14,7 +14,8 @@ class QMenu;
 class TPartyImport : public QObject {
     Q_OBJECT
 public:
-    // Fills Import1 with its fixed items; the binding is made for the program folder's library.
+    // Fills Import1 with its fixed items and is owned by it; the binding is made for the
+    // program folder's library.
     TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1);
 
     TDSImport &binding() { return import; }

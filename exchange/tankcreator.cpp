@@ -32,7 +32,10 @@ bool runTool(const QString &tool, const QString &source, const QString &out) {
     const QString copy = staging + lastName(source);
     if (!copyFolder(source, copy))
         return false;
+    // A file left from an earlier export must not pass for the tool's output.
     const QString toolOut = staging + QFileInfo(out).fileName();
+    if (fileExists(toolOut) && !QFile::remove(toolOut))
+        return false;
     RunAndWait(tool, tankCreatorArguments(copy, toolOut), true);
     if (fileExists(toolOut)) {
         if (fileExists(out))

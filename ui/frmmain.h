@@ -157,6 +157,7 @@ public:
     QString setting(const QString &key) const override;
     void setSetting(const QString &key, const QString &value) override;
     QWidget *window() override { return this; }
+    void runCommand(const std::function<void()> &command) override { RunCommand(command); }
 
 signals:
     // Start-up clears the skill panels.

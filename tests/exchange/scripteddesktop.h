@@ -7,6 +7,18 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <ostream>
+
+// Readable Qt strings in failure messages.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &list, std::ostream *out) {
+    *out << '{';
+    for (const QString &item : list)
+        *out << "\n  \"" << item.toStdString() << '"';
+    *out << " }";
+}
 
 // A desktop that answers from a script and records what was asked. Message boxes, pickers and
 // shell opens take the next scripted answer; one that is not scripted fails the test and gets a

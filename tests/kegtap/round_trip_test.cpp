@@ -158,4 +158,15 @@ TEST_F(RoundTripTest, WithoutAHandlerTheWarningIsAnsweredNo) {
     EXPECT_FALSE(fs::exists(out / "Party.gas"));
 }
 
+TEST_F(RoundTripTest, UnknownFormatNumbersDecodeAsLzo) {
+    tankwriter::TankLayout layout;
+    auto tank = tankwriter::buildTank(
+        Node::folder("", {Node::file("m.gas", compressibleBytes(9000), {Format::Lzo, 4096, 0})}),
+        {}, &layout);
+    tankwriter::putU16(tank, layout.indexOffset + layout.files[0].entryOffset + 24, 7);
+    tankwriter::refreshIndexCrc(tank);
+    ASSERT_TRUE(extract(tank)) << k.errorMessage();
+    EXPECT_EQ(readBytes(out / "m.gas"), compressibleBytes(9000));
+}
+
 } // namespace

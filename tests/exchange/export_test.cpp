@@ -1,0 +1,329 @@
+#include "fakehost.h"
+#include "scripteddesktop.h"
+#include "standin.h"
+
+#include "exchange/frmtank.h"
+#include "exchange/partyexport.h"
+#include "exchange/staging.h"
+#include "exchange/tankcreator.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString retryQuestion =
+    "Export failed.\r\rThis command did not work for creating the tank file:\r%1 -source "
+    "\"%2\" -out \"%3\"\r\rWould you like to try again specifying the parameters manually?";
+
+class Export : public testing::Test {
+protected:
+    TempFolders t;
+    ScriptedDesktop d;
+    FakeHost host;
+    TPartyExport exporter{host, t.folders};
+    QString tool;
+    int dialogsShown = 0;
+
+    void SetUp() override {
+        host.folder = heroFolder("Ulf");
+        useTool(ToolMode::Writes);
+    }
+
+    QString heroFolder(const QString &name) {
+        const QString folder = t.folders.imports + name + '/';
+        t.write("bin/Imports/" + name + "/Info.gas", "[info]{}\r\n");
+        t.write("bin/Imports/" + name + "/Party.gas", "[party]{}\r\n");
+        return folder;
+    }
+    void useTool(ToolMode mode) {
+        tool = writeTankCreator(t.path("tools/tankcreator"), mode);
+        host.settings["tankcreator"] = tool;
+    }
+    QString party(const QString &name = "Ulf") const { return t.folders.save + name + ".dsparty"; }
+
+    // Runs action on the Tank dialog once it shows; action must close it.
+    void onTankDialog(std::function<void(TfrmTank &)> action) {
+        QTimer::singleShot(0, [this, action] {
+            auto *dialog = qobject_cast<TfrmTank *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            ++dialogsShown;
+            action(*dialog);
+        });
+    }
+};
+
+TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
+    exporter.Export1Click();
+
+    ASSERT_EQ(d.processes.size(), 1);
+    const QStringList expected{"-source", t.folders.imports + "Ulf", "-out", party()};
+    EXPECT_EQ(d.processes[0].program, tool);
+    EXPECT_EQ(d.processes[0].arguments, expected);
+    EXPECT_EQ(recordedArguments(tool), expected);
+    EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
+    ASSERT_EQ(d.messages.size(), 1);
+    EXPECT_EQ(d.messages[0].text, "Export succeded.");
+    EXPECT_EQ(d.messages[0].type, MsgType::Information);
+    EXPECT_EQ(host.saves, 0);
+    EXPECT_TRUE(QFile::exists(party()));
+}
+
+TEST_F(Export, ModifiedHeroIsSavedFirst) {
+    host.modified = true;
+    exporter.Export1Click();
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+}
+
+TEST_F(Export, NewHeroWhoseFolderChoiceIsCancelledEndsQuietly) {
+    host.isNew = true;
+    d.folders = {QString()};
+    exporter.Export1Click();
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.processes.isEmpty());
+}
+
+TEST_F(Export, FailedToolOffersRetryWithTheCommand) {
+    for (ToolMode mode : {ToolMode::Fails, ToolMode::WritesNothing}) {
+        d.messages.clear();
+        useTool(mode);
+        d.answers = {MsgAnswer::No};
+        exporter.Export1Click();
+
+        ASSERT_EQ(d.messages.size(), 1);
+        EXPECT_EQ(d.messages[0].text, retryQuestion.arg(tool, t.folders.imports + "Ulf", party()));
+        EXPECT_EQ(d.messages[0].type, MsgType::Error);
+        EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(dialogsShown, 0);
+    }
+}
+
+TEST_F(Export, UnstartableToolCountsAsFailed) {
+    host.settings["tankcreator"] = t.write("tools/notexecutable", "data");
+    d.answers = {MsgAnswer::No};
+    exporter.Export1Click();
+    ASSERT_EQ(d.messages.size(), 1);
+    EXPECT_TRUE(d.messages[0].text.startsWith("Export failed."));
+}
+
+TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
+    t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
+    d.answers = {MsgAnswer::No};
+    exporter.Export1Click();
+
+    ASSERT_EQ(d.messages.size(), 1);
+    EXPECT_EQ(d.messages[0].text, "Ulf already exists. Overwrite?");
+    EXPECT_EQ(d.messages[0].type, MsgType::Warning);
+    EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(d.processes.isEmpty());
+
+    d.answers = {MsgAnswer::Yes};
+    exporter.Export1Click();
+    EXPECT_EQ(d.messageTexts().last(), "Export succeded.");
+    QFile written(party());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "TANK");
+}
+
+TEST_F(Export, StaleOutputCountsAsFailed) {
+    const QString old = t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
+    QFile file(old);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+    file.close();
+    useTool(ToolMode::WritesNothing);
+    d.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    exporter.Export1Click();
+
+    EXPECT_EQ(d.processes.size(), 1);
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_TRUE(d.messages[1].text.startsWith("Export failed."));
+}
+
+TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
+    const QDateTime start = QDateTime::fromMSecsSinceEpoch(1'000'100'500); // second 1000100.5
+    struct Case {
+        qint64 writtenMs;
+        bool fresh;
+    } cases[] = {
+        {1'000'100'500, true},  // written at the start
+        {1'000'101'000, true},  // after it
+        {1'000'100'000, true},  // same even second: 100 + 2 > 100.5
+        {1'000'099'999, false}, // 099.999 is counted as 098, 098 + 2 is not after 100.5
+        {1'000'099'000, false}, // odd second rounds down to 098
+        {1'000'040'000, false}, // a minute old
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(isFresh(QDateTime::fromMSecsSinceEpoch(c.writtenMs), start), c.fresh)
+            << c.writtenMs;
+}
+
+TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
+    host.settings["tankdlgalways"] = "1";
+    onTankDialog([&](TfrmTank &dialog) {
+        EXPECT_TRUE(d.processes.isEmpty());
+        EXPECT_EQ(dialog.windowTitle(), "Tank Creation Parameters");
+        EXPECT_EQ(dialog.edtSource->text(), host.folder);
+        EXPECT_EQ(dialog.edtOut->text(), t.folders.save);
+        EXPECT_TRUE(dialog.ckbAlways->isChecked());
+        EXPECT_EQ(dialog.Button1->toolTip(), "Export Ulf");
+        dialog.Button1->click();
+    });
+    exporter.Export1Click();
+
+    EXPECT_EQ(dialogsShown, 1);
+    ASSERT_EQ(d.processes.size(), 1);
+    EXPECT_EQ(d.processes[0].arguments,
+              QStringList({"-source", t.folders.imports + "Ulf", "-out", party()}));
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    EXPECT_EQ(host.settingWrites, QStringList({"TankDlgAlways", "TankDlgSource", "TankDlgOut"}));
+    EXPECT_EQ(host.settings["tankdlgalways"], "1");
+    EXPECT_EQ(host.settings["tankdlgsource"], t.folders.imports);
+    EXPECT_EQ(host.settings["tankdlgout"], t.folders.save);
+}
+
+TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
+    host.name = "Bob";
+    host.folder = heroFolder("Bob");
+    const QString heroes = t.path("Heroes");
+    QDir().mkpath(heroes + "/Bob");
+    const QString out = t.path("out");
+    QDir().mkpath(out);
+    host.settings["tankdlgsource"] = heroes;
+    host.settings["tankdlgout"] = out;
+    useTool(ToolMode::Fails);
+    d.answers = {MsgAnswer::Yes};
+    onTankDialog([&](TfrmTank &dialog) {
+        EXPECT_EQ(dialog.edtSource->text(), heroes + "/Bob");
+        EXPECT_EQ(dialog.edtOut->text(), out);
+        EXPECT_FALSE(dialog.ckbAlways->isChecked());
+        dialog.Button1->click();
+    });
+    exporter.Export1Click();
+
+    ASSERT_EQ(d.processes.size(), 2);
+    EXPECT_EQ(d.processes[1].arguments,
+              QStringList({"-source", heroes + "/Bob", "-out", out + "/Bob.dsparty"}));
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_EQ(d.messages[1].text,
+              "Export failed.\r\rYou will need to create Bob.dsparty manually "
+              "using a Tank Creator tool and place it in your savegame folder.");
+    EXPECT_EQ(d.messages[1].type, MsgType::Error);
+    EXPECT_EQ(host.settings["tankdlgsource"], heroes + "/");
+    EXPECT_EQ(host.settings["tankdlgout"], out);
+    EXPECT_EQ(host.settings["tankdlgalways"], "0");
+}
+
+TEST_F(Export, CancellingTheDialogStoresNothing) {
+    onTankDialog([&](TfrmTank &dialog) {
+        dialog.edtSource->setText(t.path("elsewhere"));
+        dialog.edtOut->setText(t.path("other"));
+        dialog.ckbAlways->setChecked(true);
+        dialog.Button2->click();
+    });
+    exporter.ExportWithDialog();
+    EXPECT_EQ(dialogsShown, 1);
+    EXPECT_TRUE(host.settingWrites.isEmpty());
+    EXPECT_TRUE(d.processes.isEmpty());
+    EXPECT_TRUE(d.messages.isEmpty());
+}
+
+TEST_F(Export, MissingToolAsksForItsLocation) {
+    host.settings["tankcreator"] = t.path("bin/RTC.exe");
+    d.files = {QString(), tool};
+    exporter.Export1Click(); // cancelled
+    exporter.Export1Click(); // picked
+
+    ASSERT_EQ(d.messages.size(), 3);
+    EXPECT_EQ(d.messages[0].text,
+              "Tank Creator was not found.\rPlease select its location on your computer...\r\r"
+              "(you can get RTC.exe from https://www.siegetheday.org)");
+    EXPECT_EQ(d.messages[0].type, MsgType::Information);
+    EXPECT_EQ(d.messages[2].text, "Export succeded.");
+    ASSERT_EQ(d.filePicks.size(), 2);
+    EXPECT_EQ(d.filePicks[0].title, "Tank Creator Location");
+    EXPECT_EQ(d.filePicks[0].filter, "Tank Creator (RTC.exe)");
+    EXPECT_EQ(d.filePicks[0].initialFolder, t.path("bin/RTC.exe"));
+    EXPECT_EQ(host.settings["tankcreator"], tool);
+    EXPECT_EQ(d.processes.size(), 1);
+}
+
+TEST_F(Export, UnsafeHeroNameWritesNothing) {
+    for (const char *name : {"..", ".", "a/b", ""}) {
+        host.name = name;
+        host.modified = true;
+        EXPECT_THROW(exporter.Export1Click(), std::runtime_error) << name;
+    }
+    EXPECT_EQ(host.saves, 0);
+    EXPECT_TRUE(d.processes.isEmpty());
+    EXPECT_TRUE(QDir(t.folders.save).isEmpty());
+}
+
+TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
+    host.folder = '/' + host.folder; // "//..."
+    exporter.Export1Click();
+
+    const QString staging = StagingFolder();
+    ASSERT_FALSE(staging.isEmpty());
+    EXPECT_TRUE(staging.startsWith(QDir::tempPath()));
+    ASSERT_EQ(d.processes.size(), 1);
+    EXPECT_EQ(d.processes[0].arguments,
+              QStringList({"-source", staging + "Ulf", "-out", staging + "Ulf.dsparty"}));
+    EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    QFile written(party());
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), "TANK");
+
+    RemoveStagingFolder();
+    EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + "/Thalrex"));
+}
+
+TEST_F(Export, OutputLeftInTheStagingFolderIsNotTakenForTheToolsOutput) {
+    host.folder = '/' + host.folder;
+    exporter.Export1Click(); // leaves Ulf.dsparty in the staging folder
+    QFile::remove(party());
+    useTool(ToolMode::WritesNothing);
+    d.answers = {MsgAnswer::No};
+    exporter.Export1Click();
+
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_TRUE(d.messages[1].text.startsWith("Export failed."));
+    EXPECT_FALSE(QFile::exists(party()));
+}
+
+TEST_F(Export, FailedStagingCopyFailsTheExport) {
+    // A folder link in the hero folder cannot be copied.
+    QDir().mkpath(t.path("elsewhere"));
+    ASSERT_TRUE(QFile::link(t.path("elsewhere"), host.folder + "linked"));
+    host.folder = '/' + host.folder;
+    d.answers = {MsgAnswer::No};
+    exporter.Export1Click();
+
+    EXPECT_TRUE(d.processes.isEmpty());
+    ASSERT_EQ(d.messages.size(), 1);
+    EXPECT_TRUE(d.messages[0].text.startsWith("Export failed."));
+    EXPECT_FALSE(QFile::exists(party()));
+}
+
+TEST_F(Export, StagingFolderOwnedByALinkIsRefused) {
+    const QString base = QDir::tempPath() + "/Thalrex";
+    QDir(base).removeRecursively();
+    ASSERT_TRUE(QFile::link(t.path("elsewhere"), base));
+    EXPECT_EQ(StagingFolder(), QString());
+    RemoveStagingFolder();
+    EXPECT_TRUE(QFileInfo(base).isSymLink());
+    QFile::remove(base);
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "fakehost.h"
+#include "scripteddesktop.h"
+
+#include "exchange/partyimport.h"
+#include "kegtap/writer/tank_writer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace tankwriter;
+
+std::vector<uint8_t> bytes(const std::string &text) {
+    return {text.begin(), text.end()};
+}
+
+// A saved party as the game writes one: the hero folder's three files at the root.
+std::vector<uint8_t> heroTank(TankLayout *layout = nullptr) {
+    const Storage raw{Format::Raw, 0, 0};
+    return buildTank(
+        Node::folder("", {Node::file("Info.gas", bytes("[info]\r\n{\r\n}\r\n"), raw),
+                          Node::file("Party.gas", bytes("[party]\r\n{\r\n}\r\n")),
+                          Node::file("Portrait-0.bmp", bytes("BM portrait"), {Format::Lzo, 0, 0})}),
+        {}, layout);
+}
+
+class ImportWithKegtap : public testing::Test {
+protected:
+    TempFolders t;
+    ScriptedDesktop d;
+    FakeHost host;
+    QMenu Import1;
+
+    void SetUp() override {
+        ASSERT_TRUE(QFile::copy(KEGTAP_LIBRARY, t.folders.program + "libkegtap.so"));
+    }
+    QString saveParty(const QString &name, const std::vector<uint8_t> &tank) {
+        return t.write("docs/Dungeon Siege/Save/" + name,
+                       QByteArray(reinterpret_cast<const char *>(tank.data()), tank.size()));
+    }
+    QByteArray imported(const QString &file) const {
+        QFile f(t.folders.imports + file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+};
+
+TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
+    saveParty("Hero one.dsparty", heroTank());
+    TPartyImport import(host, t.folders, &Import1);
+    import.RefreshImportMenu();
+    ASSERT_EQ(Import1.actions()[0]->text(), "&Hero one");
+    Import1.actions()[0]->trigger();
+
+    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero one/"});
+    EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
+    EXPECT_EQ(imported("Hero one/Party.gas"), "[party]\r\n{\r\n}\r\n");
+    EXPECT_EQ(imported("Hero one/Portrait-0.bmp"), "BM portrait");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Again into the same folder: its files are replaced, others stay.
+    t.write("bin/Imports/Hero one/Info.gas", "edited");
+    t.write("bin/Imports/Hero one/notes.txt", "mine");
+    Import1.actions()[0]->trigger();
+    EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
+    EXPECT_EQ(imported("Hero one/notes.txt"), "mine");
+    EXPECT_EQ(host.opened.size(), 2);
+}
+
+TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
+    TankLayout layout;
+    const std::vector<uint8_t> good = heroTank(&layout);
+    struct Case {
+        const char *name;
+        std::function<void(std::vector<uint8_t> &)> damage;
+        QString message;
+    } cases[] = {
+        {"index", [&](auto &tank) { tank[layout.indexOffset + layout.indexSize - 1] ^= 0xFF; },
+         "Import failed.\rIndex of tank file has wrong CRC32."},
+        {"truncated", [](auto &tank) { tank.resize(100); },
+         "Import failed.\rTank file is damaged."},
+    };
+    TPartyImport import(host, t.folders, &Import1);
+    for (const Case &c : cases) {
+        d.messages.clear();
+        std::vector<uint8_t> tank = good;
+        c.damage(tank);
+        import.ImportParty(saveParty(QString(c.name) + ".dsparty", tank));
+        ASSERT_EQ(d.messages.size(), 1) << c.name;
+        EXPECT_EQ(d.messages[0].text, c.message);
+        EXPECT_EQ(d.messages[0].type, MsgType::Error);
+    }
+    EXPECT_TRUE(host.opened.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
+    TankLayout layout;
+    std::vector<uint8_t> tank = heroTank(&layout);
+    tank[layout.files[0].storedPosition] ^= 0xFF; // Info.gas, stored raw
+    const QString party = saveParty("Hero.dsparty", tank);
+    TPartyImport import(host, t.folders, &Import1);
+
+    d.answers = {MsgAnswer::No};
+    import.ImportParty(party);
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_EQ(d.messages[0].text, "Extracted file Info.gas CRC32 does not tally!\nContinue?");
+    EXPECT_EQ(d.messages[0].caption, "Warning");
+    EXPECT_EQ(d.messages[0].type, MsgType::Warning);
+    EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(d.messages[0].defaultAnswer, MsgAnswer::No);
+    EXPECT_EQ(d.messages[1].text, "Import failed.\rExtracted file has different CRC32.");
+    EXPECT_TRUE(host.opened.isEmpty());
+
+    d.messages.clear();
+    d.answers = {MsgAnswer::Yes};
+    import.ImportParty(party);
+    EXPECT_EQ(d.messages.size(), 1); // only the warning
+    EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
+}
+
+} // namespace

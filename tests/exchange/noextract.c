@@ -1,0 +1,4 @@
+/* A library that loads but lacks ExtractFilesFromTankFile. */
+__attribute__((visibility("default"))) int GetKvErrorCode(void) {
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Executable shell scripts that stand in for outside programs. Each records its arguments, one
+// per line, in <script>.args.
+
+enum class ToolMode {
+    Writes,       // packs: writes "TANK" to the -out file and lists the -source folder
+    Fails,        // exits with 3 and writes nothing
+    WritesNothing // exits with 0 and writes nothing
+};
+
+// A stand-in Tank Creator at path.
+QString writeTankCreator(const QString &path, ToolMode mode);
+// A script at path that only records its arguments.
+QString writeRecorder(const QString &path);
+// The arguments the script at path was last run with.
+QStringList recordedArguments(const QString &script);
+// The -source listing a Writes stand-in made.
+QStringList packedFiles(const QString &script);
