@@ -19,7 +19,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-(cd build && cpack -G DEB -B "$work/cpack") >/dev/null
+(cd build && cpack -G DEB -B "$work/cpack") >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/cpack/*.deb)
 dpkg -x "$deb" "$work/root"
 editor=$work/root/usr/bin/thalrex
