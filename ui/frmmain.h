@@ -23,11 +23,10 @@ class TPortraitImage;
 // uber level, gold and portrait in the header, hosts the skill panels below it, carries every
 // command in the main menu and keeps the settings file.
 //
-// Other modules plug into the places named here: the skill panels build their rows into
-// pnlStats and follow ResetPanelsRequested / HealthManaChanged; the edit dialogs connect Name1,
-// Model1, Gold1 and the Portrait1 items (double-clicks in the header trigger those items). Import
-// and export work through the window as their ExchangeHost. Each command runs through
-// RunCommand so that its errors are shown and the window stays usable.
+// The skill panels live in pnlStats and follow ResetPanelsRequested / HealthManaChanged; the edit
+// dialogs run from Name1, Model1, Gold1 and the Portrait1 items (double-clicks in the header
+// trigger those items). Import and export work through the window as their ExchangeHost. Each
+// command runs through RunCommand so that its errors are shown and the window stays usable.
 class TfrmMain : public QMainWindow, public ExchangeHost {
     Q_OBJECT
 

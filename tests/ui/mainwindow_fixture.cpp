@@ -2,30 +2,8 @@
 
 #include "hero/game_save_folder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
-
-namespace {
-
-// Built-in portraits for the tests: a plain 64 x 64 picture per number, 0 to 5.
-class TestPortraits : public TDSPortraitStore {
-public:
-    TDSImageData BuiltInPortrait(int number) const override {
-        if (number < 0 || number > 5)
-            return {};
-        QImage image(64, 64, QImage::Format_RGB888);
-        image.fill(QColor::fromHsv(number * 60, 200, 200));
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "BMP");
-        return TDSImageData(bytes.begin(), bytes.end());
-    }
-};
-
-} // namespace
 
 void MainWindowTest::SetUp() {
     TestApplication();
@@ -44,7 +22,6 @@ void MainWindowTest::SetUp() {
 
 TfrmMain &MainWindowTest::Start() {
     window = std::make_unique<TfrmMain>(folders);
-    window->Hero->SetPortraits(std::make_unique<TestPortraits>());
     window->show();
     return *window;
 }

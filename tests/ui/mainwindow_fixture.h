@@ -14,8 +14,7 @@
 
 #include <memory>
 
-// A main window over folders of its own in a temporary folder, with a scripted desktop and a
-// small built-in portrait store, so that new heroes have a portrait to save.
+// A main window over folders of its own in a temporary folder, with a scripted desktop.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

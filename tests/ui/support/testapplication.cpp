@@ -1,11 +1,13 @@
 #include "testapplication.h"
 
+#include "ui/application.h"
+
 QApplication &TestApplication() {
     static int argc = 1;
     static char name[] = "thalrex_ui_tests";
     static char *argv[] = {name, nullptr};
     // Never destroyed: at exit Qt's own statics (the input device list) are already gone, and
     // destroying the application after them crashes.
-    static auto *application = new QApplication(argc, argv);
+    static auto *application = new TApplication(argc, argv);
     return *application;
 }

@@ -2,5 +2,6 @@
 
 #include <QApplication>
 
-// The one application object of a widget test program, made on first use.
+// The one application object of a widget test program, made on first use: the editor's own,
+// which shows the errors that escape event handlers.
 QApplication &TestApplication();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the built editor's window as it starts, under Xvfb.
-#   docs/screenshot.sh [build/bin/thalrex]
+# Takes docs/startup-xvfb.png: the built editor's window as it starts, under Xvfb.
+#   docs/startup-screenshot.sh [build/bin/thalrex]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/bin/thalrex}")
@@ -28,5 +28,5 @@ INNER
 
 HOME="$work/home" QT_QPA_PLATFORM=xcb \
     xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/shoot.sh" "$work/program/thalrex" \
-    "$PWD/docs/screenshot.png"
-echo "docs/screenshot.png"
+    "$PWD/docs/startup-xvfb.png"
+echo "docs/startup-xvfb.png"
