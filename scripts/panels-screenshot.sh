@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the screenshot driver and photographs the editor, after a melee drag to level 29,
+# Builds the screenshot driver and photographs the editor, after a melee drag to level 30,
 # on a virtual X server: docs/panels-melee-drag.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."

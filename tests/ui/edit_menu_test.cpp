@@ -1,6 +1,5 @@
 #include "hero/hero.h"
-#include "testapplication.h"
-#include "testdesktop.h"
+#include "mainwindow_fixture.h"
 #include "tests/ui/modal.h"
 #include "ui/clicklabel.h"
 #include "ui/ds_label.h"
@@ -16,12 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -29,35 +25,31 @@ QImage Rgb(const QImage &image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// The main window over temporary folders, shown, with the new hero it starts with.
-class EditMenu : public ::testing::Test {
+// The shown main window with the new hero it starts with and its skill panels.
+class EditMenu : public MainWindowTest {
 protected:
     void SetUp() override {
-        TestApplication();
-        ASSERT_TRUE(root.isValid());
-        const QString base = root.path() + "/";
-        ProgramFolders folders;
-        folders.Documents = base + "Documents/";
-        folders.Pictures = base + "Pictures/";
-        folders.Save = folders.Documents + "Dungeon Siege/Save/";
-        folders.Program = base + "bin/";
-        folders.Imports = folders.Program + "Imports/";
-        folders.SettingsFile = folders.Program + "Thalrex.INI";
-        window = std::make_unique<TfrmMain>(folders);
-        window->show();
+        MainWindowTest::SetUp();
+        Start();
         panels = window->findChild<TDSSkillPanels *>();
         ASSERT_NE(panels, nullptr);
     }
 
     TDSHero &Hero() { return *window->Hero; }
-    QImage Builtin(int n) { return Rgb(PortraitBitmap(TfrmPortraits(), n)); }
+    QImage Builtin(int n) {
+        const TDSImageData data = Hero().Portraits()->BuiltInPortrait(n);
+        return Rgb(QImage::fromData(data.data(), int(data.size())));
+    }
     QImage Shown() { return Rgb(window->imgHero->Picture()); }
 
-    QTemporaryDir root;
-    TestDesktop desk;
-    std::unique_ptr<TfrmMain> window;
     TDSSkillPanels *panels = nullptr;
 };
+
+TEST_F(EditMenu, TheWindowGivesItsHeroTheBuiltInPortraits) {
+    TfrmMain fresh(folders);
+    EXPECT_NE(dynamic_cast<TfrmPortraits *>(fresh.Hero->Portraits()), nullptr);
+    EXPECT_NE(fresh.findChild<TDSSkillPanels *>(), nullptr);
+}
 
 TEST_F(EditMenu, NewHeroShowsItsModelsPortraitAndClearedPanels) {
     EXPECT_TRUE(Hero().IsNew());
@@ -118,18 +110,18 @@ TEST_F(EditMenu, CustomPortraitTakesTheFileAndRemembersItsFolder) {
     small.fill(Qt::magenta);
     const QString path = root.filePath("small.bmp");
     ASSERT_TRUE(small.save(path, "BMP"));
-    desk.ExpectFilePick(path);
+    desktop.ExpectFilePick(path);
     window->PicCustom1->trigger();
     EXPECT_EQ(window->imgHero->Picture().size(), QSize(32, 32));
     EXPECT_TRUE(Hero().Modified());
     EXPECT_EQ(window->dlgPicInitialDir, root.path() + "/");
-    EXPECT_EQ(desk.Prompts().back().file.initialFolder, root.path() + "/Pictures/");
+    EXPECT_EQ(desktop.Prompts().back().file.initialFolder, root.path() + "/Pictures/");
 }
 
 TEST_F(EditMenu, UnreadableCustomPortraitIsReportedAndChangesNothing) {
     const QString path = root.filePath("empty.bmp");
     QFile(path).open(QIODevice::WriteOnly);
-    desk.ExpectFilePick(path).ExpectMessage("Bitmap image is not valid", MsgAnswer::Ok);
+    desktop.ExpectFilePick(path).ExpectMessage("Bitmap image is not valid", MsgAnswer::Ok);
     window->PicCustom1->trigger();
     EXPECT_EQ(Shown(), Builtin(Hero().Model()));
     EXPECT_FALSE(Hero().Modified());

@@ -1,4 +1,4 @@
-// Shows the editor with a new hero, drags the melee bar to level 29 and a bit through the
+// Shows the editor with a new hero, drags the melee bar to level 30 and a bit through the
 // real widgets, then saves what the screen shows of the window. Run under a virtual X server:
 // scripts/panels-screenshot.sh.
 #include "hero/hero.h"
@@ -37,10 +37,10 @@ int main(int argc, char *argv[]) {
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
 
-        // Each pass over the bar's right end is one more level; stop 40 % into level 29.
+        // Each pass over the bar's right end is one more level; stop 40 % into level 30.
         TDSShape *bar = window.findChild<TDSShape *>(QStringLiteral("shpMB"));
         QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 6));
-        const int end = 29 * 200 + 80;
+        const int end = 30 * 200 + 80;
         for (int x = 50; x < end; x += 50)
             QTest::mouseMove(bar, QPoint(x, 6));
         QTest::mouseMove(bar, QPoint(end, 6));
