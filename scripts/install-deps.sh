@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config
+  g++ cmake ninja-build ccache pkg-config dpkg-dev file
   qt6-base-dev zlib1g-dev liblzo2-dev libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
