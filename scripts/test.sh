@@ -7,6 +7,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j2)
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error --timeout 600 -j2)
 scripts/sanitize.sh
 scripts/fuzz.sh 60
