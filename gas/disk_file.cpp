@@ -123,6 +123,14 @@ public:
     const std::string &Path() const { return path_; }
     int Descriptor() const { return fd_; }
 
+    // Takes the file now at the path: a writer may have put a new one there.
+    void Reopen() {
+        ::close(fd_);
+        fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd_ < 0)
+            WriteFailed();
+    }
+
     // Flushes the content to disk and renames the file over the target.
     void PutInPlace() {
         if (::fchmod(fd_, ModeFor(target_)) != 0 || ::fsync(fd_) != 0)
@@ -165,5 +173,6 @@ void ReplaceFileAtomically(const std::string &fileName,
     } catch (const std::exception &) {
         throw EFileError("Cannot create file " + fileName);
     }
+    temp.Reopen();
     temp.PutInPlace();
 }

@@ -118,4 +118,24 @@ TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
     EXPECT_EQ(FilesIn(folder), 1u);
 }
 
+TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
+    // Writers such as QSaveFile put a new file at the path they are given.
+    TempFolder folder;
+    const std::string target = folder / "Portrait-0.bmp";
+    ReplaceFileAtomically(target, [](const std::string &path) {
+        const std::string own = path + ".own";
+        WriteAll(own, "picture");
+        ::chmod(own.c_str(), 0600);
+        std::filesystem::rename(own, path);
+    });
+    ReplaceFileAtomically(folder / "Info.gas", "text");
+    struct stat picture {
+    }, gas{};
+    ASSERT_EQ(::stat(target.c_str(), &picture), 0);
+    ASSERT_EQ(::stat((folder / "Info.gas").c_str(), &gas), 0);
+    EXPECT_EQ(ReadAll(target), "picture");
+    EXPECT_EQ(picture.st_mode & 07777, gas.st_mode & 07777);
+    EXPECT_EQ(FilesIn(folder), 2u);
+}
+
 } // namespace
