@@ -20,8 +20,8 @@ struct FilePickSpec {
 };
 
 struct FolderPickSpec {
-    QString label;     // shown as the dialog's title
-    QString initial;   // initial selection
+    QString label;   // shown as the dialog's title
+    QString initial; // initial selection
     bool newFolder = true;
 };
 
@@ -33,9 +33,9 @@ public:
     virtual MsgAnswer message(const QString &text, const QString &caption, MsgType type,
                               MsgButtons buttons, MsgAnswer defaultAnswer) = 0;
     // The chosen file, or an empty string when the user cancels.
-    virtual QString pickFile(const FilePickSpec &spec) = 0;
+    virtual QString pickFile(const FilePickSpec &pick) = 0;
     // The chosen folder, or an empty string when the user cancels.
-    virtual QString pickFolder(const FolderPickSpec &spec) = 0;
+    virtual QString pickFolder(const FolderPickSpec &pick) = 0;
     // Opens a folder or an address with the desktop's default handler.
     virtual void openUrl(const QUrl &url) = 0;
     // Starts a program with its arguments, detached from any console, in the editor's

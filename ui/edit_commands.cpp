@@ -29,12 +29,12 @@ void EditHeroModel(QWidget *parent, TDSHero &hero) {
 }
 
 void PicCustom(TDSHero &hero, QString &initialDir) {
-    FilePickSpec spec;
-    spec.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
-    spec.filter = QStringLiteral("Bitmaps (*.bmp)");
-    spec.initialFolder = initialDir;
-    spec.preview = true;
-    const QString chosen = desktop().pickFile(spec);
+    FilePickSpec pick;
+    pick.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
+    pick.filter = QStringLiteral("Bitmaps (*.bmp)");
+    pick.initialFolder = initialDir;
+    pick.preview = true;
+    const QString chosen = desktop().pickFile(pick);
     if (chosen.isEmpty())
         return;
 

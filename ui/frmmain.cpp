@@ -252,11 +252,11 @@ bool TfrmMain::AskToSave() {
 
 QString TfrmMain::BrowseFolder(const QString &label) {
     const QString heroFolder = Q(Hero->Folder());
-    FolderPickSpec spec;
-    spec.label = label;
-    spec.initial = QFileInfo(heroFolder).isDir() ? heroFolder : Folders.Documents;
-    spec.newFolder = true;
-    return desktop().pickFolder(spec);
+    FolderPickSpec pick;
+    pick.label = label;
+    pick.initial = QFileInfo(heroFolder).isDir() ? heroFolder : Folders.Documents;
+    pick.newFolder = true;
+    return desktop().pickFolder(pick);
 }
 
 // What import and export use of the window --------------------------------------------------

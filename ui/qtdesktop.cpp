@@ -91,8 +91,8 @@ MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgTyp
     }
 }
 
-QString QtDesktop::pickFile(const FilePickSpec &spec) {
-    QFileDialog dialog(QApplication::activeWindow(), spec.title, spec.initialFolder, spec.filter);
+QString QtDesktop::pickFile(const FilePickSpec &pick) {
+    QFileDialog dialog(QApplication::activeWindow(), pick.title, pick.initialFolder, pick.filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -100,11 +100,11 @@ QString QtDesktop::pickFile(const FilePickSpec &spec) {
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtDesktop::pickFolder(const FolderPickSpec &spec) {
-    QFileDialog dialog(QApplication::activeWindow(), spec.label, spec.initial);
+QString QtDesktop::pickFolder(const FolderPickSpec &pick) {
+    QFileDialog dialog(QApplication::activeWindow(), pick.label, pick.initial);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    dialog.setOption(QFileDialog::ReadOnly, !spec.newFolder);
+    dialog.setOption(QFileDialog::ReadOnly, !pick.newFolder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -28,10 +28,10 @@ MsgAnswer ScriptedDesktop::message(const QString &text, const QString &caption, 
     return answer;
 }
 
-QString ScriptedDesktop::pickFile(const FilePickSpec &spec) {
-    filePicks.append(spec);
+QString ScriptedDesktop::pickFile(const FilePickSpec &pick) {
+    filePicks.append(pick);
     if (files.empty()) {
-        ADD_FAILURE() << "Unexpected file picker: " << spec.title.toStdString();
+        ADD_FAILURE() << "Unexpected file picker: " << pick.title.toStdString();
         return {};
     }
     const QString file = files.front();
@@ -39,10 +39,10 @@ QString ScriptedDesktop::pickFile(const FilePickSpec &spec) {
     return file;
 }
 
-QString ScriptedDesktop::pickFolder(const FolderPickSpec &spec) {
-    folderPicks.append(spec);
+QString ScriptedDesktop::pickFolder(const FolderPickSpec &pick) {
+    folderPicks.append(pick);
     if (folders.empty()) {
-        ADD_FAILURE() << "Unexpected folder picker: " << spec.label.toStdString();
+        ADD_FAILURE() << "Unexpected folder picker: " << pick.label.toStdString();
         return {};
     }
     const QString folder = folders.front();

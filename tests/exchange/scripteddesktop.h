@@ -53,8 +53,8 @@ public:
 
     MsgAnswer message(const QString &text, const QString &caption, MsgType type, MsgButtons buttons,
                       MsgAnswer defaultAnswer) override;
-    QString pickFile(const FilePickSpec &spec) override;
-    QString pickFolder(const FolderPickSpec &spec) override;
+    QString pickFile(const FilePickSpec &pick) override;
+    QString pickFolder(const FolderPickSpec &pick) override;
     void openUrl(const QUrl &url) override;
     bool startProcess(const QString &program, const QStringList &arguments, bool wait) override;
 

@@ -118,20 +118,20 @@ MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgT
     return e->answer;
 }
 
-QString TestDesktop::pickFile(const FilePickSpec &spec) {
+QString TestDesktop::pickFile(const FilePickSpec &pick) {
     Prompt prompt;
     prompt.kind = Kind::File;
-    prompt.text = spec.title;
-    prompt.file = spec;
+    prompt.text = pick.title;
+    prompt.file = pick;
     const Expectation *e = Take(prompt);
     return e ? e->picked : QString();
 }
 
-QString TestDesktop::pickFolder(const FolderPickSpec &spec) {
+QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
     Prompt prompt;
     prompt.kind = Kind::Folder;
-    prompt.text = spec.label;
-    prompt.folder = spec;
+    prompt.text = pick.label;
+    prompt.folder = pick;
     const Expectation *e = Take(prompt);
     return e ? e->picked : QString();
 }
