@@ -17,3 +17,16 @@ Desktop *setDesktop(Desktop *desktop) {
     installed = desktop;
     return previous;
 }
+
+MsgAnswer CautiousAnswer(MsgButtons buttons) {
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return MsgAnswer::Ok;
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::YesCancel:
+    case MsgButtons::YesNoCancel:
+        return MsgAnswer::Cancel;
+    }
+    return MsgAnswer::Cancel;
+}

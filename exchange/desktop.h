@@ -44,6 +44,10 @@ public:
     virtual bool startProcess(const QString &program, const QStringList &arguments, bool wait) = 0;
 };
 
+// The most cautious answer a box offers: OK, else No, else Cancel. Closing a box with Esc or
+// its close button gives it.
+MsgAnswer CautiousAnswer(MsgButtons buttons);
+
 // The installed desktop; throws std::logic_error when none is installed.
 Desktop &desktop();
 // Installs a desktop (not owned); nullptr uninstalls. Returns the previous one.

@@ -48,20 +48,6 @@ QMessageBox::Icon ToIcon(MsgType type) {
     return QMessageBox::NoIcon;
 }
 
-// Closing a box with Esc or its close button counts as its most cautious answer.
-MsgAnswer EscapeAnswer(MsgButtons buttons) {
-    switch (buttons) {
-    case MsgButtons::Ok:
-        return MsgAnswer::Ok;
-    case MsgButtons::YesNo:
-        return MsgAnswer::No;
-    case MsgButtons::YesCancel:
-    case MsgButtons::YesNoCancel:
-        return MsgAnswer::Cancel;
-    }
-    return MsgAnswer::Cancel;
-}
-
 } // namespace
 
 QString MessageLines(const QString &text) {
@@ -76,7 +62,7 @@ MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgTyp
     QMessageBox box(ToIcon(type), caption, MessageLines(text), ToButtons(buttons),
                     QApplication::activeWindow());
     box.setDefaultButton(ToButton(defaultAnswer));
-    box.setEscapeButton(ToButton(EscapeAnswer(buttons)));
+    box.setEscapeButton(ToButton(CautiousAnswer(buttons)));
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;
@@ -87,7 +73,7 @@ MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgTyp
     case QMessageBox::Cancel:
         return MsgAnswer::Cancel;
     default:
-        return EscapeAnswer(buttons);
+        return CautiousAnswer(buttons);
     }
 }
 

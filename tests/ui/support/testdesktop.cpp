@@ -16,19 +16,6 @@ const char *KindName(TestDesktop::Kind kind) {
     return "prompt";
 }
 
-MsgAnswer CautiousAnswer(MsgButtons buttons) {
-    switch (buttons) {
-    case MsgButtons::Ok:
-        return MsgAnswer::Ok;
-    case MsgButtons::YesNo:
-        return MsgAnswer::No;
-    case MsgButtons::YesCancel:
-    case MsgButtons::YesNoCancel:
-        return MsgAnswer::Cancel;
-    }
-    return MsgAnswer::Cancel;
-}
-
 bool Allows(MsgButtons buttons, MsgAnswer answer) {
     switch (buttons) {
     case MsgButtons::Ok:
