@@ -1,5 +1,6 @@
 #include "testdesktop.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -62,6 +63,34 @@ TestDesktop &TestDesktop::ExpectFolderPick(const QString &answer) {
 
 void TestDesktop::OnProcessStart(std::function<bool(const ProcessStart &)> handler) {
     processHandler = std::move(handler);
+}
+
+void TestDesktop::RunProcesses() {
+    processHandler = [](const ProcessStart &start) {
+        if (!start.wait)
+            return QProcess::startDetached(start.program, start.arguments);
+        QProcess process;
+        process.start(start.program, start.arguments);
+        if (!process.waitForStarted())
+            return false;
+        process.waitForFinished(-1);
+        return true;
+    };
+}
+
+std::vector<TestDesktop::Prompt> TestDesktop::Prompts(Kind kind) const {
+    std::vector<Prompt> ofKind;
+    for (const Prompt &prompt : prompts)
+        if (prompt.kind == kind)
+            ofKind.push_back(prompt);
+    return ofKind;
+}
+
+QStringList TestDesktop::MessageTexts() const {
+    QStringList texts;
+    for (const Prompt &prompt : Prompts(Kind::Message))
+        texts << prompt.text;
+    return texts;
 }
 
 const TestDesktop::Expectation *TestDesktop::Take(const Prompt &prompt) {
