@@ -134,13 +134,17 @@ MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgT
     return e->answer;
 }
 
+QString TestDesktop::Picked(const Prompt &prompt) {
+    const Expectation *e = Take(prompt);
+    return e ? e->picked : QString();
+}
+
 QString TestDesktop::pickFile(const FilePickSpec &pick) {
     Prompt prompt;
     prompt.kind = Kind::File;
     prompt.text = pick.title;
     prompt.file = pick;
-    const Expectation *e = Take(prompt);
-    return e ? e->picked : QString();
+    return Picked(prompt);
 }
 
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
@@ -148,8 +152,7 @@ QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
     prompt.kind = Kind::Folder;
     prompt.text = pick.label;
     prompt.folder = pick;
-    const Expectation *e = Take(prompt);
-    return e ? e->picked : QString();
+    return Picked(prompt);
 }
 
 void TestDesktop::openUrl(const QUrl &url) {

@@ -79,6 +79,8 @@ private:
 
     // The expectation that matches the prompt, consumed; null (and the test failed) otherwise.
     const Expectation *Take(const Prompt &prompt);
+    // The scripted pick for a picker prompt; empty when none matches.
+    QString Picked(const Prompt &prompt);
 
     Desktop *previous;
     std::deque<Expectation> script;
