@@ -134,25 +134,23 @@ MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgT
     return e->answer;
 }
 
-QString TestDesktop::Picked(const Prompt &prompt) {
+QString TestDesktop::Picked(Kind kind, const QString &title, const FilePickSpec &file,
+                            const FolderPickSpec &folder) {
+    Prompt prompt;
+    prompt.kind = kind;
+    prompt.text = title;
+    prompt.file = file;
+    prompt.folder = folder;
     const Expectation *e = Take(prompt);
     return e ? e->picked : QString();
 }
 
 QString TestDesktop::pickFile(const FilePickSpec &pick) {
-    Prompt prompt;
-    prompt.kind = Kind::File;
-    prompt.text = pick.title;
-    prompt.file = pick;
-    return Picked(prompt);
+    return Picked(Kind::File, pick.title, pick, {});
 }
 
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
-    Prompt prompt;
-    prompt.kind = Kind::Folder;
-    prompt.text = pick.label;
-    prompt.folder = pick;
-    return Picked(prompt);
+    return Picked(Kind::Folder, pick.label, {}, pick);
 }
 
 void TestDesktop::openUrl(const QUrl &url) {

@@ -79,8 +79,9 @@ private:
 
     // The expectation that matches the prompt, consumed; null (and the test failed) otherwise.
     const Expectation *Take(const Prompt &prompt);
-    // The scripted pick for a picker prompt; empty when none matches.
-    QString Picked(const Prompt &prompt);
+    // The scripted pick for a file or folder picker; empty when none matches.
+    QString Picked(Kind kind, const QString &title, const FilePickSpec &file,
+                   const FolderPickSpec &folder);
 
     Desktop *previous;
     std::deque<Expectation> script;
