@@ -70,12 +70,6 @@ TEST_F(RealDataRule, AbsentFolderSkipsAndAFolderLackingTheFileFails) {
     }
 }
 
-TEST_F(RealDataRule, TheEnvironmentNamesTheFolder) {
-    RealDataFolderSet set(folder.string());
-    EXPECT_EQ(RealDataFolder(), folder);
-    EXPECT_EQ(RealDataPath("tank/present.dsmap"), folder / "tank/present.dsmap");
-}
-
 TEST_F(RealDataRule, ATestLackingARealFileFails) {
     RealDataFolderSet set(folder.string());
     fs::path path = "not set";
