@@ -2,11 +2,13 @@
 // largest real file. Each figure is the best of several rounds in the processor time of this
 // program, so that other work on a shared machine does not hide the cost of the code; the save
 // figures include the flush to disk in wall time as well. Run: bench/gas_bench [folder of the real
-// files] (default: THALREX_REALDATA_DIR, else ../shared/realdata beside the source tree).
+// files] (default: THALREX_REALDATA_DIR, else the real-data folder the build was configured with).
+// Without that folder the real file is left out; a folder that lacks it is an error.
 
 #include "bench/gas_sample.h"
 #include "gas/bowels.h"
 #include "gas/disk_file.h"
+#include "tests/support/realdata.h"
 
 #include <algorithm>
 #include <chrono>
@@ -78,8 +80,11 @@ Figures Measure(const std::string &label, const std::string &path) {
 } // namespace
 
 int main(int argc, char **argv) {
-    const char *env = std::getenv("THALREX_REALDATA_DIR");
-    const std::string realData = argc > 1 ? argv[1] : env ? env : THALREX_DEFAULT_REALDATA_DIR;
+    const RealData real = argc > 1 ? LookUpRealData(argv[1], kRealFile) : LookUpRealData(kRealFile);
+    if (real.outcome == RealData::Outcome::Missing) {
+        std::fprintf(stderr, "gas_bench: %s\n", real.message.c_str());
+        return 1;
+    }
     const std::filesystem::path temp =
         std::filesystem::temp_directory_path() / ("thalrex_gas_bench_" + std::to_string(getpid()));
     std::filesystem::create_directories(temp);
@@ -93,7 +98,10 @@ int main(int argc, char **argv) {
         std::filesystem::remove(path);
     }
     std::filesystem::remove_all(temp);
-    Measure("real file", realData + "/" + kRealFile);
+    if (real.outcome == RealData::Outcome::Found)
+        Measure("real file", real.path.string());
+    else
+        std::printf("real file: %s\n", real.message.c_str());
 
     std::printf(
         "\nper byte, 50 MB against 1 MB: load %.2fx, save %.2fx slower (linear: under 1.5x)\n",

@@ -1,3 +1,8 @@
+# Real files made by the game's tools, kept beside the repository; a clone without them skips the
+# tests that use them.
+get_filename_component(default_realdata "${PROJECT_SOURCE_DIR}/../shared/realdata" ABSOLUTE)
+set(THALREX_REALDATA_DIR "${default_realdata}" CACHE PATH "The folder of the real-data files")
+
 # thalrex_add_test(NAME SOURCES file... LIBS target...)
 # One GoogleTest executable whose cases each become a ctest test, run headless
 # with the paths the tests need in their environment.
@@ -10,7 +15,7 @@ function(thalrex_add_test name)
   # The environment list is set once the tests are known: handed to gtest_discover_tests as a
   # property, its ";" would split it into separate arguments and only the first variable would
   # be set.
-  set(environment "QT_QPA_PLATFORM=offscreen;THALREX_SOURCE_DIR=${PROJECT_SOURCE_DIR};THALREX_REALDATA_DIR=${PROJECT_SOURCE_DIR}/../shared/realdata;THALREX_PROGRAM_DIR=${THALREX_PROGRAM_DIR}")
+  set(environment "QT_QPA_PLATFORM=offscreen;THALREX_SOURCE_DIR=${PROJECT_SOURCE_DIR};THALREX_REALDATA_DIR=${THALREX_REALDATA_DIR};THALREX_PROGRAM_DIR=${THALREX_PROGRAM_DIR}")
   set(environment_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
   file(WRITE ${environment_file}
     "if(${name}_TESTS)\n"

@@ -1,6 +1,6 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
 #include "standin.h"
+#include "testdesktop.h"
 
 #include "exchange/frmtank.h"
 #include "exchange/partyexport.h"
@@ -26,13 +26,14 @@ const QString retryQuestion =
 class Export : public testing::Test {
 protected:
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
     FakeHost host;
     TPartyExport exporter{host, t.folders};
     QString tool;
     int dialogsShown = 0;
 
     void SetUp() override {
+        d.RunProcesses();
         host.folder = heroFolder("Ulf");
         useTool(ToolMode::Writes);
     }
@@ -61,74 +62,70 @@ protected:
 };
 
 TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click();
 
-    ASSERT_EQ(d.processes.size(), 1);
+    ASSERT_EQ(d.ProcessStarts().size(), 1u);
     const QStringList expected{"-source", t.folders.imports + "Ulf", "-out", party()};
-    EXPECT_EQ(d.processes[0].program, tool);
-    EXPECT_EQ(d.processes[0].arguments, expected);
+    EXPECT_EQ(d.ProcessStarts()[0].program, tool);
+    EXPECT_EQ(d.ProcessStarts()[0].arguments, expected);
     EXPECT_EQ(recordedArguments(tool), expected);
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    ASSERT_EQ(d.messages.size(), 1);
-    EXPECT_EQ(d.messages[0].text, "Export succeded.");
-    EXPECT_EQ(d.messages[0].type, MsgType::Information);
+    ASSERT_EQ(d.Prompts().size(), 1u);
+    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
     EXPECT_EQ(host.saves, 0);
     EXPECT_TRUE(QFile::exists(party()));
 }
 
 TEST_F(Export, ModifiedHeroIsSavedFirst) {
     host.modified = true;
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click();
     EXPECT_EQ(host.saves, 1);
-    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
 }
 
 TEST_F(Export, NewHeroWhoseFolderChoiceIsCancelledEndsQuietly) {
     host.isNew = true;
-    d.folders = {QString()};
+    d.ExpectFolderPick(QString());
     exporter.Export1Click();
     EXPECT_EQ(host.saves, 1);
-    EXPECT_TRUE(d.messages.isEmpty());
-    EXPECT_TRUE(d.processes.isEmpty());
+    EXPECT_EQ(d.Prompts().size(), 1u);
+    EXPECT_TRUE(d.ProcessStarts().empty());
 }
 
 TEST_F(Export, FailedToolOffersRetryWithTheCommand) {
     for (ToolMode mode : {ToolMode::Fails, ToolMode::WritesNothing}) {
-        d.messages.clear();
         useTool(mode);
-        d.answers = {MsgAnswer::No};
+        d.ExpectMessage(retryQuestion.arg(tool, t.folders.imports + "Ulf", party()), MsgAnswer::No);
         exporter.Export1Click();
 
-        ASSERT_EQ(d.messages.size(), 1);
-        EXPECT_EQ(d.messages[0].text, retryQuestion.arg(tool, t.folders.imports + "Ulf", party()));
-        EXPECT_EQ(d.messages[0].type, MsgType::Error);
-        EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
+        ASSERT_TRUE(d.AllAnswered());
+        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
+        EXPECT_EQ(d.Prompts().back().buttons, MsgButtons::YesNo);
         EXPECT_EQ(dialogsShown, 0);
     }
 }
 
 TEST_F(Export, UnstartableToolCountsAsFailed) {
     host.settings["tankcreator"] = t.write("tools/notexecutable", "data");
-    d.answers = {MsgAnswer::No};
+    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
     exporter.Export1Click();
-    ASSERT_EQ(d.messages.size(), 1);
-    EXPECT_TRUE(d.messages[0].text.startsWith("Export failed."));
+    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
 }
 
 TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
     t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
-    d.answers = {MsgAnswer::No};
+    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
     exporter.Export1Click();
 
-    ASSERT_EQ(d.messages.size(), 1);
-    EXPECT_EQ(d.messages[0].text, "Ulf already exists. Overwrite?");
-    EXPECT_EQ(d.messages[0].type, MsgType::Warning);
-    EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(d.processes.isEmpty());
+    ASSERT_EQ(d.Prompts().size(), 1u);
+    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(d.ProcessStarts().empty());
 
-    d.answers = {MsgAnswer::Yes};
+    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click();
-    EXPECT_EQ(d.messageTexts().last(), "Export succeded.");
     QFile written(party());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "TANK");
@@ -142,12 +139,12 @@ TEST_F(Export, StaleOutputCountsAsFailed) {
                                  QFileDevice::FileModificationTime));
     file.close();
     useTool(ToolMode::WritesNothing);
-    d.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .ExpectMessageContaining("Export failed.", MsgAnswer::No);
     exporter.Export1Click();
 
-    EXPECT_EQ(d.processes.size(), 1);
-    ASSERT_EQ(d.messages.size(), 2);
-    EXPECT_TRUE(d.messages[1].text.startsWith("Export failed."));
+    EXPECT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
 }
 
 TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
@@ -171,7 +168,7 @@ TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
 TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
     host.settings["tankdlgalways"] = "1";
     onTankDialog([&](TfrmTank &dialog) {
-        EXPECT_TRUE(d.processes.isEmpty());
+        EXPECT_TRUE(d.ProcessStarts().empty());
         EXPECT_EQ(dialog.windowTitle(), "Tank Creation Parameters");
         EXPECT_EQ(dialog.edtSource->text(), host.folder);
         EXPECT_EQ(dialog.edtOut->text(), t.folders.save);
@@ -179,13 +176,13 @@ TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
         EXPECT_EQ(dialog.Button1->toolTip(), "Export Ulf");
         dialog.Button1->click();
     });
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click();
 
     EXPECT_EQ(dialogsShown, 1);
-    ASSERT_EQ(d.processes.size(), 1);
-    EXPECT_EQ(d.processes[0].arguments,
+    ASSERT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_EQ(d.ProcessStarts()[0].arguments,
               QStringList({"-source", t.folders.imports + "Ulf", "-out", party()}));
-    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
     EXPECT_EQ(host.settingWrites, QStringList({"TankDlgAlways", "TankDlgSource", "TankDlgOut"}));
     EXPECT_EQ(host.settings["tankdlgalways"], "1");
     EXPECT_EQ(host.settings["tankdlgsource"], t.folders.imports);
@@ -202,7 +199,10 @@ TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
     host.settings["tankdlgsource"] = heroes;
     host.settings["tankdlgout"] = out;
     useTool(ToolMode::Fails);
-    d.answers = {MsgAnswer::Yes};
+    d.ExpectMessageContaining("Export failed.", MsgAnswer::Yes)
+        .ExpectMessage("Export failed.\r\rYou will need to create Bob.dsparty manually "
+                       "using a Tank Creator tool and place it in your savegame folder.",
+                       MsgAnswer::Ok);
     onTankDialog([&](TfrmTank &dialog) {
         EXPECT_EQ(dialog.edtSource->text(), heroes + "/Bob");
         EXPECT_EQ(dialog.edtOut->text(), out);
@@ -211,14 +211,11 @@ TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
     });
     exporter.Export1Click();
 
-    ASSERT_EQ(d.processes.size(), 2);
-    EXPECT_EQ(d.processes[1].arguments,
+    ASSERT_EQ(d.ProcessStarts().size(), 2u);
+    EXPECT_EQ(d.ProcessStarts()[1].arguments,
               QStringList({"-source", heroes + "/Bob", "-out", out + "/Bob.dsparty"}));
-    ASSERT_EQ(d.messages.size(), 2);
-    EXPECT_EQ(d.messages[1].text,
-              "Export failed.\r\rYou will need to create Bob.dsparty manually "
-              "using a Tank Creator tool and place it in your savegame folder.");
-    EXPECT_EQ(d.messages[1].type, MsgType::Error);
+    ASSERT_EQ(d.Prompts().size(), 2u);
+    EXPECT_EQ(d.Prompts()[1].type, MsgType::Error);
     EXPECT_EQ(host.settings["tankdlgsource"], heroes + "/");
     EXPECT_EQ(host.settings["tankdlgout"], out);
     EXPECT_EQ(host.settings["tankdlgalways"], "0");
@@ -234,28 +231,30 @@ TEST_F(Export, CancellingTheDialogStoresNothing) {
     exporter.ExportWithDialog();
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_TRUE(host.settingWrites.isEmpty());
-    EXPECT_TRUE(d.processes.isEmpty());
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.ProcessStarts().empty());
+    EXPECT_TRUE(d.Prompts().empty());
 }
 
 TEST_F(Export, MissingToolAsksForItsLocation) {
     host.settings["tankcreator"] = t.path("bin/RTC.exe");
-    d.files = {QString(), tool};
+    const QString notFound =
+        "Tank Creator was not found.\rPlease select its location on your computer...\r\r"
+        "(you can get RTC.exe from https://www.siegetheday.org)";
+    d.ExpectMessage(notFound, MsgAnswer::Ok).ExpectFilePick(QString());
     exporter.Export1Click(); // cancelled
+    d.ExpectMessage(notFound, MsgAnswer::Ok)
+        .ExpectFilePick(tool)
+        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click(); // picked
 
-    ASSERT_EQ(d.messages.size(), 3);
-    EXPECT_EQ(d.messages[0].text,
-              "Tank Creator was not found.\rPlease select its location on your computer...\r\r"
-              "(you can get RTC.exe from https://www.siegetheday.org)");
-    EXPECT_EQ(d.messages[0].type, MsgType::Information);
-    EXPECT_EQ(d.messages[2].text, "Export succeded.");
-    ASSERT_EQ(d.filePicks.size(), 2);
-    EXPECT_EQ(d.filePicks[0].title, "Tank Creator Location");
-    EXPECT_EQ(d.filePicks[0].filter, "Tank Creator (RTC.exe);;All files (*)");
-    EXPECT_EQ(d.filePicks[0].initialFolder, t.path("bin/RTC.exe"));
+    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
+    const std::vector<TestDesktop::Prompt> picks = d.Prompts(TestDesktop::Kind::File);
+    ASSERT_EQ(picks.size(), 2u);
+    EXPECT_EQ(picks[0].file.title, "Tank Creator Location");
+    EXPECT_EQ(picks[0].file.filter, "Tank Creator (RTC.exe);;All files (*)");
+    EXPECT_EQ(picks[0].file.initialFolder, t.path("bin/RTC.exe"));
     EXPECT_EQ(host.settings["tankcreator"], tool);
-    EXPECT_EQ(d.processes.size(), 1);
+    EXPECT_EQ(d.ProcessStarts().size(), 1u);
 }
 
 TEST_F(Export, UnsafeHeroNameWritesNothing) {
@@ -265,22 +264,22 @@ TEST_F(Export, UnsafeHeroNameWritesNothing) {
         EXPECT_THROW(exporter.Export1Click(), std::runtime_error) << name;
     }
     EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(d.processes.isEmpty());
+    EXPECT_TRUE(d.ProcessStarts().empty());
     EXPECT_TRUE(QDir(t.folders.save).isEmpty());
 }
 
 TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
     host.folder = '/' + host.folder; // "//..."
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click();
 
     const QString staging = StagingFolder();
     ASSERT_FALSE(staging.isEmpty());
     EXPECT_TRUE(staging.startsWith(QDir::tempPath()));
-    ASSERT_EQ(d.processes.size(), 1);
-    EXPECT_EQ(d.processes[0].arguments,
+    ASSERT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_EQ(d.ProcessStarts()[0].arguments,
               QStringList({"-source", staging + "Ulf", "-out", staging + "Ulf.dsparty"}));
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
     QFile written(party());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "TANK");
@@ -291,14 +290,14 @@ TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
 
 TEST_F(Export, OutputLeftInTheStagingFolderIsNotTakenForTheToolsOutput) {
     host.folder = '/' + host.folder;
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     exporter.Export1Click(); // leaves Ulf.dsparty in the staging folder
     QFile::remove(party());
     useTool(ToolMode::WritesNothing);
-    d.answers = {MsgAnswer::No};
+    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
     exporter.Export1Click();
 
-    ASSERT_EQ(d.messages.size(), 2);
-    EXPECT_TRUE(d.messages[1].text.startsWith("Export failed."));
+    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 
@@ -307,12 +306,12 @@ TEST_F(Export, FailedStagingCopyFailsTheExport) {
     QDir().mkpath(t.path("elsewhere"));
     ASSERT_TRUE(QFile::link(t.path("elsewhere"), host.folder + "linked"));
     host.folder = '/' + host.folder;
-    d.answers = {MsgAnswer::No};
+    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
     exporter.Export1Click();
 
-    EXPECT_TRUE(d.processes.isEmpty());
-    ASSERT_EQ(d.messages.size(), 1);
-    EXPECT_TRUE(d.messages[0].text.startsWith("Export failed."));
+    EXPECT_TRUE(d.ProcessStarts().empty());
+    ASSERT_EQ(d.Prompts().size(), 1u);
+    EXPECT_TRUE(d.Prompts()[0].text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 

@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
+#include "testdesktop.h"
 
 #include "exchange/frmtank.h"
 
@@ -15,7 +15,7 @@ namespace {
 class TankDialog : public testing::Test {
 protected:
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
     TfrmTank dialog{nullptr, "Ulf", t.folders.documents, t.folders.save};
 
     void SetUp() override {
@@ -58,13 +58,12 @@ TEST_F(TankDialog, ExportNeedsBothFoldersToExist) {
         {missing, missing, "Source directory does not exist!"},
     };
     for (const Case &c : cases) {
-        d.messages.clear();
         dialog.edtSource->setText(c.source);
         dialog.edtOut->setText(c.out);
+        d.ExpectMessage(c.message, MsgAnswer::Ok);
         dialog.Button1->click();
-        ASSERT_EQ(d.messages.size(), 1);
-        EXPECT_EQ(d.messages[0].text, c.message);
-        EXPECT_EQ(d.messages[0].type, MsgType::Error);
+        ASSERT_TRUE(d.AllAnswered());
+        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
@@ -81,7 +80,7 @@ TEST_F(TankDialog, EscapeAndCancelReject) {
     QTest::keyClick(dialog.edtSource, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.Prompts().empty());
 }
 
 TEST_F(TankDialog, KeysYAndNSetTheCheckBox) {
@@ -96,7 +95,7 @@ TEST_F(TankDialog, KeysYAndNSetTheCheckBox) {
 
 TEST_F(TankDialog, SourceBrowserStartsAtTheFieldOrTheDocumentsFolder) {
     dialog.edtSource->setText(t.path("missing"));
-    d.folders = {QString(), t.folders.imports};
+    d.ExpectFolderPick(QString()).ExpectFolderPick(t.folders.imports);
     dialog.btnSourceBrowse->click(); // cancelled
     EXPECT_EQ(dialog.edtSource->text(), t.path("missing"));
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtSource);
@@ -104,31 +103,31 @@ TEST_F(TankDialog, SourceBrowserStartsAtTheFieldOrTheDocumentsFolder) {
     EXPECT_EQ(dialog.edtSource->text(), t.folders.imports);
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtOut);
 
-    ASSERT_EQ(d.folderPicks.size(), 2);
-    EXPECT_EQ(d.folderPicks[0].label, "Select Ulf's folder:");
-    EXPECT_EQ(d.folderPicks[0].initial, t.folders.documents);
-    EXPECT_FALSE(d.folderPicks[0].newFolder);
+    ASSERT_EQ(d.Prompts().size(), 2u);
+    EXPECT_EQ(d.Prompts()[0].folder.label, "Select Ulf's folder:");
+    EXPECT_EQ(d.Prompts()[0].folder.initial, t.folders.documents);
+    EXPECT_FALSE(d.Prompts()[0].folder.newFolder);
 
-    d.folders = {QString()};
+    d.ExpectFolderPick(QString());
     dialog.btnSourceBrowse->click();
-    EXPECT_EQ(d.folderPicks[2].initial, t.folders.imports);
+    EXPECT_EQ(d.Prompts()[2].folder.initial, t.folders.imports);
 }
 
 TEST_F(TankDialog, OutputBrowserStartsAtTheFieldOrTheSaveFolder) {
     const QString out = t.path("out");
     QDir().mkpath(out);
-    d.folders = {QString(), out};
+    d.ExpectFolderPick(QString()).ExpectFolderPick(out);
     dialog.btnOutBrowse->click(); // cancelled
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtOut);
     dialog.btnOutBrowse->click(); // chosen
     EXPECT_EQ(dialog.edtOut->text(), out);
     EXPECT_EQ(QApplication::focusWidget(), dialog.Button1);
 
-    ASSERT_EQ(d.folderPicks.size(), 2);
-    EXPECT_EQ(d.folderPicks[0].label, "Select savegame folder:");
-    EXPECT_EQ(d.folderPicks[0].initial, t.folders.save);
-    EXPECT_EQ(d.folderPicks[1].initial, t.folders.save);
-    EXPECT_FALSE(d.folderPicks[0].newFolder);
+    ASSERT_EQ(d.Prompts().size(), 2u);
+    EXPECT_EQ(d.Prompts()[0].folder.label, "Select savegame folder:");
+    EXPECT_EQ(d.Prompts()[0].folder.initial, t.folders.save);
+    EXPECT_EQ(d.Prompts()[1].folder.initial, t.folders.save);
+    EXPECT_FALSE(d.Prompts()[0].folder.newFolder);
 }
 
 } // namespace

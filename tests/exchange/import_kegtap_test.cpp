@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
+#include "testdesktop.h"
 
 #include "exchange/partyimport.h"
 #include "kegtap/writer/tank_writer.h"
@@ -32,7 +32,7 @@ std::vector<uint8_t> heroTank(TankLayout *layout = nullptr) {
 class ImportWithKegtap : public testing::Test {
 protected:
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
     FakeHost host;
     QMenu Import1;
 
@@ -56,7 +56,7 @@ TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
     ASSERT_EQ(Import1.actions()[0]->text(), "&Hero one");
     Import1.actions()[0]->trigger();
 
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.Prompts().empty());
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero one/"});
     EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/Party.gas"), "[party]\r\n{\r\n}\r\n");
@@ -87,13 +87,12 @@ TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
     };
     TPartyImport import(host, t.folders, &Import1);
     for (const Case &c : cases) {
-        d.messages.clear();
         std::vector<uint8_t> tank = good;
         c.damage(tank);
+        d.ExpectMessage(c.message, MsgAnswer::Ok);
         import.ImportParty(saveParty(QString(c.name) + ".dsparty", tank));
-        ASSERT_EQ(d.messages.size(), 1) << c.name;
-        EXPECT_EQ(d.messages[0].text, c.message);
-        EXPECT_EQ(d.messages[0].type, MsgType::Error);
+        ASSERT_TRUE(d.AllAnswered()) << c.name;
+        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
     }
     EXPECT_TRUE(host.opened.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -106,21 +105,20 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     const QString party = saveParty("Hero.dsparty", tank);
     TPartyImport import(host, t.folders, &Import1);
 
-    d.answers = {MsgAnswer::No};
+    const QString warning = "Extracted file Info.gas CRC32 does not tally!\nContinue?";
+    d.ExpectMessage(warning, MsgAnswer::No)
+        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
     import.ImportParty(party);
-    ASSERT_EQ(d.messages.size(), 2);
-    EXPECT_EQ(d.messages[0].text, "Extracted file Info.gas CRC32 does not tally!\nContinue?");
-    EXPECT_EQ(d.messages[0].caption, "Warning");
-    EXPECT_EQ(d.messages[0].type, MsgType::Warning);
-    EXPECT_EQ(d.messages[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(d.messages[0].defaultAnswer, MsgAnswer::No);
-    EXPECT_EQ(d.messages[1].text, "Import failed.\rExtracted file has different CRC32.");
+    ASSERT_EQ(d.Prompts().size(), 2u);
+    EXPECT_EQ(d.Prompts()[0].caption, "Warning");
+    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(d.Prompts()[0].defaultAnswer, MsgAnswer::No);
     EXPECT_TRUE(host.opened.isEmpty());
 
-    d.messages.clear();
-    d.answers = {MsgAnswer::Yes};
+    d.ExpectMessage(warning, MsgAnswer::Yes);
     import.ImportParty(party);
-    EXPECT_EQ(d.messages.size(), 1); // only the warning
+    EXPECT_EQ(d.Prompts().size(), 3u); // only the warning
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
 }
 

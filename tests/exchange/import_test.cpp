@@ -1,5 +1,5 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
+#include "testdesktop.h"
 
 #include "exchange/partyimport.h"
 
@@ -13,7 +13,7 @@ namespace {
 class Import : public testing::Test {
 protected:
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
     FakeHost host;
     QMenu Import1;
 
@@ -75,7 +75,7 @@ TEST_F(Import, CancelAtAskToSaveCreatesNothing) {
     Import1.actions()[0]->trigger();
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.Prompts().empty());
 }
 
 TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
@@ -99,7 +99,7 @@ TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
         }
     }
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_TRUE(d.Prompts().empty());
 }
 
 TEST_F(Import, PartyNameThatIsNoFolderNameImportsNothing) {
@@ -117,15 +117,15 @@ TEST_F(Import, BrowseKeepsTheFolderOfASuccessfulChoiceOnly) {
     TPartyImport import(host, t.folders, &Import1);
     EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
     const QString elsewhere = t.write("elsewhere/Hero.dsparty", "party");
-    d.files = {QString(), elsewhere};
+    d.ExpectFilePick(QString()).ExpectFilePick(elsewhere).ExpectMessage(
+        "ExtractFilesFromTankFile not found in " + library(), MsgAnswer::Ok);
     Import1.actions().last()->trigger(); // cancelled
     Import1.actions().last()->trigger(); // the import fails
 
-    EXPECT_EQ(d.messageTexts(), QStringList{"ExtractFilesFromTankFile not found in " + library()});
-    ASSERT_EQ(d.filePicks.size(), 2);
-    EXPECT_EQ(d.filePicks[0].title, "Select Savegame Tank File");
-    EXPECT_EQ(d.filePicks[0].filter, "Savegame (*.dsparty)");
-    EXPECT_EQ(d.filePicks[0].initialFolder, t.folders.save);
+    ASSERT_EQ(d.Prompts().size(), 3u);
+    EXPECT_EQ(d.Prompts()[0].file.title, "Select Savegame Tank File");
+    EXPECT_EQ(d.Prompts()[0].file.filter, "Savegame (*.dsparty)");
+    EXPECT_EQ(d.Prompts()[0].file.initialFolder, t.folders.save);
     EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
 }
 

@@ -1,6 +1,6 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
 #include "standin.h"
+#include "testdesktop.h"
 
 #include "exchange/runandwait.h"
 
@@ -22,7 +22,8 @@ private:
 
 TEST(RunAndWait, StartsTheProgramWithItsArgumentsAndWaits) {
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
+    d.RunProcesses();
     const QString tool = writeTankCreator(t.path("tools/tank creator"), ToolMode::Writes);
     const QStringList args{"-source", t.folders.imports, "-out", t.path("out file.dsparty")};
     EXPECT_TRUE(RunAndWait(tool, args, true));
@@ -35,18 +36,20 @@ TEST(RunAndWait, ExeGoesThroughWineWhenItIsOnThePath) {
     const QString wine = writeRecorder(t.path("winebin/wine"));
     const QString exe = t.write("bin/RTC.exe", "MZ");
     for (const QString &program : {exe, t.write("bin/TOOL.EXE", "MZ")}) {
-        ScriptedDesktop d;
+        TestDesktop d;
+        d.RunProcesses();
         PathOnly path(t.path("winebin"));
         EXPECT_TRUE(RunAndWait(program, {"-source", "a b"}, true));
-        ASSERT_EQ(d.processes.size(), 1);
-        EXPECT_EQ(d.processes[0].program, wine);
+        ASSERT_EQ(d.ProcessStarts().size(), 1u);
+        EXPECT_EQ(d.ProcessStarts()[0].program, wine);
         EXPECT_EQ(recordedArguments(wine), QStringList({program, "-source", "a b"}));
     }
 }
 
 TEST(RunAndWait, UnstartableProgramIsNotFound) {
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
+    d.RunProcesses();
     const QString exe = t.write("bin/RTC.exe", "MZ");
     PathOnly path(t.path("nowine"));
     for (const QString &program : {exe, t.path("bin/missing")}) {
@@ -57,7 +60,8 @@ TEST(RunAndWait, UnstartableProgramIsNotFound) {
             EXPECT_EQ(QString(e.what()), "Executable " + program + " not found");
         }
     }
-    EXPECT_EQ(d.processes[0].program, exe); // without wine, started as it is
+    ASSERT_FALSE(d.ProcessStarts().empty());
+    EXPECT_EQ(d.ProcessStarts()[0].program, exe); // without wine, started as it is
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "fakehost.h"
-#include "scripteddesktop.h"
 #include "standin.h"
+#include "testdesktop.h"
 
 #include "hero/experience_text.h"
 #include "hero/hero.h"
@@ -45,13 +45,14 @@ void PrintTo(const HeroRecord &r, std::ostream *out) {
 class WindowExchange : public testing::Test {
 protected:
     TempFolders t;
-    ScriptedDesktop d;
+    TestDesktop d;
     ProgramFolders folders{t.folders.documents, t.folders.documents,
                            t.folders.save,      t.folders.program,
                            t.folders.imports,   t.folders.program + "Thalrex.INI"};
     std::unique_ptr<TfrmMain> w;
 
     void SetUp() override {
+        d.RunProcesses();
         ASSERT_TRUE(QFile::copy(KEGTAP_LIBRARY, t.folders.program + "libkegtap.so"));
         w = std::make_unique<TfrmMain>(folders);
         w->show();
@@ -95,7 +96,7 @@ TEST_F(WindowExchange, ImportedPartyBecomesTheCurrentHero) {
     ASSERT_NE(item, nullptr);
     item->trigger();
 
-    EXPECT_TRUE(d.messages.isEmpty()) << d.messageTexts().join('|').toStdString();
+    EXPECT_TRUE(d.Prompts().empty());
     EXPECT_EQ(w->Hero->HeroName(), "Ulf");
     EXPECT_EQ(QString::fromStdString(w->Hero->Folder()), t.folders.imports + "Ulf/");
     EXPECT_FALSE(w->Hero->IsNew());
@@ -106,10 +107,10 @@ TEST_F(WindowExchange, ImportedPartyBecomesTheCurrentHero) {
     // And back to the save folder, over the party it came from.
     const QString tool = writeTankCreator(t.path("tools/tankcreator"), ToolMode::Writes);
     w->setSetting("TankCreator", tool);
-    d.answers = {MsgAnswer::Yes};
+    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
     w->Export1->trigger();
-    EXPECT_EQ(d.messageTexts(),
-              QStringList({"Ulf already exists. Overwrite?", "Export succeded."}));
+    EXPECT_TRUE(d.AllAnswered());
     EXPECT_EQ(recordedArguments(tool), QStringList({"-source", t.folders.imports + "Ulf", "-out",
                                                     t.folders.save + "Ulf.dsparty"}));
 }
@@ -125,11 +126,12 @@ TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSame
     w->Hero->Melee().AdjustExperience(730);
     w->Hero->Nature().AdjustExperience(455);
     w->Hero->Combat().AdjustExperience(125);
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
     w->Export1->trigger();
 
-    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
-    ASSERT_EQ(d.processes.size(), 1);
-    EXPECT_EQ(d.processes[0].program, tool);
+    EXPECT_TRUE(d.AllAnswered());
+    ASSERT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_EQ(d.ProcessStarts()[0].program, tool);
     const QString party = t.folders.save + "Ulf.dsparty";
     QFile written(party);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -148,7 +150,7 @@ TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSame
     EXPECT_EQ(item->statusTip(), "<My Documents>/Dungeon Siege/Save/Ulf.dsparty");
     item->trigger();
 
-    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    EXPECT_EQ(d.MessageTexts(), QStringList{"Export succeded."});
     EXPECT_EQ(QString::fromStdString(w->Hero->Folder()), t.folders.imports + "Ulf/");
     EXPECT_FALSE(w->Hero->Modified());
     EXPECT_EQ(HeroRecord(*w->Hero), exported);
@@ -158,11 +160,11 @@ TEST_F(WindowExchange, CancelAtAskToSaveImportsNothing) {
     saveParty("Ulf");
     w->Hero->SetGold(5);
     ASSERT_TRUE(w->Hero->Modified());
-    d.answers = {MsgAnswer::Cancel};
+    d.ExpectMessageContaining("The hero has been modified.", MsgAnswer::Cancel);
     openImportItem("&Ulf")->trigger();
 
-    ASSERT_EQ(d.messages.size(), 1);
-    EXPECT_TRUE(d.messages[0].text.startsWith("The hero has been modified."));
+    ASSERT_EQ(d.Prompts().size(), 1u);
+    EXPECT_TRUE(d.Prompts()[0].text.startsWith("The hero has been modified."));
     EXPECT_TRUE(QDir(t.folders.imports).isEmpty());
     EXPECT_EQ(w->Hero->HeroName(), "Hero");
     EXPECT_TRUE(w->Hero->Modified());
@@ -172,13 +174,12 @@ TEST_F(WindowExchange, NewHeroInAdvancedModeWhoseFolderChoiceIsCancelledExportsN
     const QString tool = writeTankCreator(t.path("tools/tankcreator"), ToolMode::Writes);
     w->setSetting("TankCreator", tool);
     w->Advanced1->trigger();
-    d.folders = {QString()};
+    d.ExpectFolderPick(QString());
     w->Export1->trigger();
 
-    ASSERT_EQ(d.folderPicks.size(), 1);
-    EXPECT_EQ(d.folderPicks[0].label, "Save hero in folder:");
-    EXPECT_TRUE(d.messages.isEmpty());
-    EXPECT_TRUE(d.processes.isEmpty());
+    ASSERT_EQ(d.Prompts().size(), 1u);
+    EXPECT_EQ(d.Prompts()[0].folder.label, "Save hero in folder:");
+    EXPECT_TRUE(d.ProcessStarts().empty());
     EXPECT_TRUE(w->Hero->IsNew());
 }
 

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: built with CPack from the build folder, unpacked with
 # dpkg -x into a temporary root, and run from there.
-#   package_test.sh BUILD_DIR EDITOR_DRIVER KEGTAP_CALLER_SOURCE
-# Checks the installed layout, a C program built against the installed kegtap through pkg-config,
-# the installed kegtap tool on a real Tank file, and the installed editor, driven headless through
+#   package_test.sh BUILD_DIR EDITOR_DRIVER KEGTAP_CALLER_SOURCE REALDATA_LOOKUP
+# Checks the installed layout, a C program built against the installed kegtap through pkg-config
+# and the installed kegtap tool on a Tank packed by the installed tankcreator (and on the real
+# Tank file when the real-data folder is there), and the installed editor, driven headless through
 # New, a change, Save and close (tests/package/editor_driver.cpp): once from the read-only program
 # folder, where the settings and the imports go to the user's XDG folders, and once from a
 # writable copy of it, where they stay beside the program.
 set -euo pipefail
-build=$1 driver=$2 caller_source=$3
-realdata=${THALREX_REALDATA_DIR:?}
+build=$1 driver=$2 caller_source=$3 realdata_lookup=$4
 
 fail() {
   echo "package test: $*" >&2
@@ -55,16 +55,41 @@ flags=$(PKG_CONFIG_PATH=$usr/lib/pkgconfig PKG_CONFIG_LIBDIR= \
   pkg-config --cflags --libs kegtap) || fail "pkg-config does not know kegtap"
 cc -std=c11 -Wall -Wextra -Werror -o "$work/kegtap_caller" "$caller_source" $flags ||
   fail "a C program does not build against the installed kegtap: $flags"
-mkdir "$work/by-caller" "$work/by-tool" # kegtap extracts into an existing folder
-"$work/kegtap_caller" "$realdata/tank/Pumpkin.dsmap" "$work/by-caller" ||
-  fail "the C caller could not extract Pumpkin.dsmap"
-[ "$(find "$work/by-caller" -type f | wc -l)" -eq 28 ] || fail "the C caller did not extract 28 files"
 
-# --- The installed kegtap tool ------------------------------------------------------------
-"$usr/bin/kegtap" extract "$realdata/tank/Pumpkin.dsmap" -d "$work/by-tool" >"$work/kegtap.log" 2>&1 ||
-  { cat "$work/kegtap.log"; fail "bin/kegtap failed on Pumpkin.dsmap"; }
-diff -r "$work/by-caller" "$work/by-tool" >/dev/null ||
-  fail "bin/kegtap extracted other files than the library did"
+# extract_both TANK NAME: extracts the Tank with the C caller into $work/NAME-caller and with the
+# installed kegtap tool into $work/NAME-tool; both must give the same files.
+extract_both() {
+  local tank=$1 name=$2
+  mkdir "$work/$name-caller" "$work/$name-tool" # kegtap extracts into an existing folder
+  "$work/kegtap_caller" "$tank" "$work/$name-caller" || fail "the C caller could not extract $tank"
+  "$usr/bin/kegtap" extract "$tank" -d "$work/$name-tool" >"$work/kegtap.log" 2>&1 ||
+    { cat "$work/kegtap.log"; fail "bin/kegtap failed on $tank"; }
+  diff -r "$work/$name-caller" "$work/$name-tool" >/dev/null ||
+    fail "bin/kegtap extracted other files than the library did from $tank"
+}
+
+# --- A Tank packed by the installed tankcreator -------------------------------------------
+sample=$work/sample
+mkdir -p "$sample/world/maps/empty" "$sample/Objects"
+printf '[info]\r\n{\r\n}\r\n' >"$sample/Info.gas"
+head -c 70000 /dev/urandom >"$sample/Portrait-0.bmp"
+seq 1 40000 >"$sample/world/maps/big.gas"
+: >"$sample/world/empty.gas"
+printf '[t:template,n:a]\r\n{\r\n}\r\n' >"$sample/Objects/a.gas"
+"$usr/bin/tankcreator" -source "$sample" -out "$work/sample.dsparty" >"$work/tankcreator.log" 2>&1 ||
+  { cat "$work/tankcreator.log"; fail "bin/tankcreator failed"; }
+extract_both "$work/sample.dsparty" sample
+diff -r "$sample" "$work/sample-caller" || fail "the C caller did not extract what bin/tankcreator packed"
+
+# --- The real Tank made by the game's tools -----------------------------------------------
+if pumpkin=$("$realdata_lookup" tank/Pumpkin.dsmap); then
+  extract_both "$pumpkin" pumpkin
+  [ "$(find "$work/pumpkin-caller" -type f | wc -l)" -eq 28 ] ||
+    fail "the C caller did not extract 28 files from $pumpkin"
+else
+  [ $? -eq 77 ] || fail "the real Tank file cannot be used"
+  echo "package test: the real Tank file is left out"
+fi
 
 # --- The installed editor -----------------------------------------------------------------
 # It runs as a user who cannot write to the program folder: as nobody when the test runs as

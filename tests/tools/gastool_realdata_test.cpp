@@ -1,16 +1,15 @@
 #include "tests/gas/temp_folder.h"
+#include "tests/support/realdata_path.h"
 #include "tests/tools/run_program.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<std::string> RealGasFiles() {
-    const char *dir = std::getenv("THALREX_REALDATA_DIR");
+std::vector<std::string> RealGasFiles(const std::filesystem::path &folder) {
     std::vector<std::string> files;
-    if (dir)
-        for (const auto &entry : std::filesystem::directory_iterator(std::string(dir) + "/gas"))
-            files.push_back(entry.path().string());
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        files.push_back(entry.path().string());
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -18,7 +17,10 @@ std::vector<std::string> RealGasFiles() {
 // Every real file either formats, and its output formats to itself, or is refused with the
 // structure error and nothing written; no crash and no hang either way.
 TEST(GastoolRealData, FmtOfEveryRealFileEndsCleanlyAndIsStable) {
-    const std::vector<std::string> files = RealGasFiles();
+    const std::filesystem::path folder = RealDataPath("gas");
+    if (folder.empty())
+        return;
+    const std::vector<std::string> files = RealGasFiles(folder);
     ASSERT_GE(files.size(), 30u);
     int formatted = 0;
     for (const std::string &file : files) {

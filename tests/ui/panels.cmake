@@ -4,7 +4,7 @@ thalrex_add_test(ui_panels_tests
     ${CMAKE_CURRENT_LIST_DIR}/skill_panels_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/edit_dialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/portraits_test.cpp
-  LIBS thalrex_ui thalrex_test_desktop Qt6::Test)
+  LIBS thalrex_ui thalrex_test_application Qt6::Test)
 
 # The Edit menu and a drag in the whole window, on the main window's test fixture.
 target_sources(ui_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/edit_menu_test.cpp)

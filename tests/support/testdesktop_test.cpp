@@ -1,10 +1,8 @@
-#include "testapplication.h"
 #include "testdesktop.h"
 
 #include <QCoreApplication>
-#include <QEvent>
-
-#include <stdexcept>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -106,22 +104,28 @@ TEST(TestDesktop, ProcessStartsNeedAHandlerAndTheDesktopIsRestored) {
     setDesktop(before);
 }
 
-namespace {
-
-class TThrowingObject : public QObject {
-public:
-    bool event(QEvent *) override { throw std::runtime_error("Error opening hero.\r\nbroken"); }
-};
-
-} // namespace
-
-TEST(TApplication, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
-    TestApplication();
+TEST(TestDesktop, RunProcessesRunsTheProgramAndPromptsAreKeptByKind) {
+    int argc = 1;
+    char name[] = "test_desktop_tests";
+    char *argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString made = folder.filePath(QStringLiteral("made"));
     TestDesktop scripted;
-    scripted.ExpectMessage(QStringLiteral("Error opening hero.\r\nbroken"), MsgAnswer::Ok);
-    TThrowingObject object;
-    QEvent event(QEvent::User);
-    EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
-    ASSERT_EQ(scripted.Prompts().size(), 1u);
-    EXPECT_EQ(scripted.Prompts()[0].type, MsgType::Error);
+    scripted.RunProcesses();
+    EXPECT_TRUE(desktop().startProcess(QStringLiteral("/bin/touch"), {made}, true));
+    EXPECT_TRUE(QFile::exists(made));
+    EXPECT_FALSE(desktop().startProcess(folder.filePath(QStringLiteral("missing")), {}, true));
+    ASSERT_EQ(scripted.ProcessStarts().size(), 2u);
+    EXPECT_EQ(scripted.ProcessStarts()[0].arguments, QStringList{made});
+
+    scripted.ExpectMessage(QStringLiteral("one"), MsgAnswer::No)
+        .ExpectFilePick(QString())
+        .ExpectMessage(QStringLiteral("two"), MsgAnswer::Cancel);
+    AskYesNoCancel("one");
+    desktop().pickFile({});
+    AskYesNoCancel("two");
+    EXPECT_EQ(scripted.MessageTexts(), QStringList({QStringLiteral("one"), QStringLiteral("two")}));
+    EXPECT_EQ(scripted.Prompts(TestDesktop::Kind::File).size(), 1u);
 }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "exchange/desktop.h"
+#include "qtprint.h"
 
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <vector>
 
-// A Desktop for tests. It installs itself for its lifetime and answers prompts from a script
-// of expectations, in order. A prompt the script does not expect fails the running test and
-// gets the most cautious answer (Cancel, No, or nothing picked), so nothing ever blocks.
+// The one Desktop of every test. It installs itself for its lifetime and answers prompts from a
+// script of expectations, in order. A prompt the script does not expect fails the running test
+// and gets the most cautious answer (Cancel, No, or nothing picked), so nothing ever blocks.
 // Expectations left unanswered when it is destroyed fail the test too.
 class TestDesktop : public Desktop {
 public:
@@ -46,9 +48,15 @@ public:
     TestDesktop &ExpectFolderPick(const QString &answer);
     // Process starts are answered by this handler; without one a start fails the test.
     void OnProcessStart(std::function<bool(const ProcessStart &)> handler);
+    // Process starts really run the program, to its end when waited for.
+    void RunProcesses();
 
     // Everything that happened, in order.
     const std::vector<Prompt> &Prompts() const { return prompts; }
+    // The prompts of one kind, in order.
+    std::vector<Prompt> Prompts(Kind kind) const;
+    // The texts of the message boxes, in order.
+    QStringList MessageTexts() const;
     const std::vector<QUrl> &OpenedUrls() const { return urls; }
     const std::vector<ProcessStart> &ProcessStarts() const { return processes; }
     bool AllAnswered() const { return script.empty(); }
@@ -71,6 +79,9 @@ private:
 
     // The expectation that matches the prompt, consumed; null (and the test failed) otherwise.
     const Expectation *Take(const Prompt &prompt);
+    // The scripted pick for a file or folder picker; empty when none matches.
+    QString Picked(Kind kind, const QString &title, const FilePickSpec &file,
+                   const FolderPickSpec &folder);
 
     Desktop *previous;
     std::deque<Expectation> script;

@@ -1,5 +1,6 @@
 #include "testdesktop.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,6 +65,34 @@ void TestDesktop::OnProcessStart(std::function<bool(const ProcessStart &)> handl
     processHandler = std::move(handler);
 }
 
+void TestDesktop::RunProcesses() {
+    processHandler = [](const ProcessStart &start) {
+        if (!start.wait)
+            return QProcess::startDetached(start.program, start.arguments);
+        QProcess process;
+        process.start(start.program, start.arguments);
+        if (!process.waitForStarted())
+            return false;
+        process.waitForFinished(-1);
+        return true;
+    };
+}
+
+std::vector<TestDesktop::Prompt> TestDesktop::Prompts(Kind kind) const {
+    std::vector<Prompt> ofKind;
+    for (const Prompt &prompt : prompts)
+        if (prompt.kind == kind)
+            ofKind.push_back(prompt);
+    return ofKind;
+}
+
+QStringList TestDesktop::MessageTexts() const {
+    QStringList texts;
+    for (const Prompt &prompt : Prompts(Kind::Message))
+        texts << prompt.text;
+    return texts;
+}
+
 const TestDesktop::Expectation *TestDesktop::Take(const Prompt &prompt) {
     prompts.push_back(prompt);
     if (script.empty()) {
@@ -105,22 +134,23 @@ MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgT
     return e->answer;
 }
 
-QString TestDesktop::pickFile(const FilePickSpec &pick) {
+QString TestDesktop::Picked(Kind kind, const QString &title, const FilePickSpec &file,
+                            const FolderPickSpec &folder) {
     Prompt prompt;
-    prompt.kind = Kind::File;
-    prompt.text = pick.title;
-    prompt.file = pick;
+    prompt.kind = kind;
+    prompt.text = title;
+    prompt.file = file;
+    prompt.folder = folder;
     const Expectation *e = Take(prompt);
     return e ? e->picked : QString();
 }
 
+QString TestDesktop::pickFile(const FilePickSpec &pick) {
+    return Picked(Kind::File, pick.title, pick, {});
+}
+
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
-    Prompt prompt;
-    prompt.kind = Kind::Folder;
-    prompt.text = pick.label;
-    prompt.folder = pick;
-    const Expectation *e = Take(prompt);
-    return e ? e->picked : QString();
+    return Picked(Kind::Folder, pick.label, {}, pick);
 }
 
 void TestDesktop::openUrl(const QUrl &url) {
