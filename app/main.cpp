@@ -1,6 +1,7 @@
 // Thalrex: the hero editor for Dungeon Siege saved parties.
 #include "app/folders.h"
 #include "exchange/staging.h"
+#include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/game_save_folder.h"
 #include "ui/application.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[]) {
     const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
     const ProgramFolders folders =
         ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
+    SetDocumentsFolder(folders.Documents.toStdString());
     SetGameSaveFolder(folders.Save.toStdString());
     SetMaxLevel(150);
 
