@@ -1,6 +1,7 @@
 #include "ui/frmmain.h"
 
 #include "exchange/desktop.h"
+#include "exchange/gametext.h"
 #include "exchange/partyexport.h"
 #include "exchange/partyimport.h"
 #include "hero/hero.h"
@@ -32,13 +33,6 @@ const QString Caption = QStringLiteral("Thalrex");
 
 QString Q(const std::string &text) {
     return QString::fromStdString(text);
-}
-
-QStringList ToList(const std::vector<std::string> &lines) {
-    QStringList list;
-    for (const std::string &line : lines)
-        list.append(Q(line));
-    return list;
 }
 
 std::vector<std::string> FromList(const QStringList &list) {
@@ -135,7 +129,7 @@ void TfrmMain::ReadSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
-    settings.RecentHeros = ToList(Hero->RecentHeros());
+    settings.RecentHeros = RecentHerosText();
     settings.Data = moc.Lines();
 
     ReadSettingsFile(Folders.SettingsFile, settings);
@@ -144,7 +138,7 @@ void TfrmMain::ReadSettings() {
     Hero->SetFolder(settings.HeroFolder.toStdString());
     dlgPicInitialDir = settings.PicInitialDir;
     Import->dlgOpenTankInitialDir = settings.OpenTankInitialDir;
-    Hero->RecentHeros() = FromList(settings.RecentHeros);
+    SetRecentHeros(settings.RecentHeros);
     moc.SetLines(settings.Data);
 
     layout()->activate();
@@ -200,7 +194,7 @@ void TfrmMain::WriteSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
-    settings.RecentHeros = ToList(Hero->RecentHeros());
+    settings.RecentHeros = RecentHerosText();
     settings.Data = moc.Lines();
     settings.FormTop = y();
     settings.FormLeft = x();
@@ -219,7 +213,7 @@ void TfrmMain::RunCommand(const std::function<void()> &command) {
     } catch (...) {
         ShowError(QStringLiteral("An unknown error occurred."));
     }
-    if (ToList(Hero->RecentHeros()) != shownRecentHeros)
+    if (RecentHerosText() != shownRecentHeros)
         RebuildHeroesMenu();
 }
 
@@ -274,7 +268,7 @@ bool TfrmMain::IsNew() const {
 }
 
 QString TfrmMain::HeroName() const {
-    return Q(Hero->HeroName());
+    return FromGameText(Hero->HeroName());
 }
 
 QString TfrmMain::Folder() const {
@@ -307,7 +301,7 @@ void TfrmMain::HeroModified() {
 }
 
 void TfrmMain::HeroPropChanged() {
-    SetCaption(lblHeroShd, lblHero, Q(Hero->HeroName()));
+    SetCaption(lblHeroShd, lblHero, HeroName());
     RefreshTitle();
     SetCaption(lblGoldShd, lblGold, QString::number(Hero->Gold()));
 }

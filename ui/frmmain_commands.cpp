@@ -40,8 +40,7 @@ void TfrmMain::Save1Click() {
     else if (Advanced1->isChecked())
         SaveAs1Click();
     else
-        Hero->SaveFolder(
-            (Folders.Imports + QString::fromStdString(Hero->HeroName())).toStdString());
+        Hero->SaveFolder((Folders.Imports + HeroName()).toStdString());
 }
 
 void TfrmMain::SaveAs1Click() {

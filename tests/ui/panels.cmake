@@ -14,3 +14,6 @@ target_link_libraries(ui_window_tests PRIVATE Qt6::Test)
 add_executable(panels_screenshot ${CMAKE_CURRENT_LIST_DIR}/panels_screenshot.cpp)
 set_target_properties(panels_screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 target_link_libraries(panels_screenshot PRIVATE thalrex_ui Qt6::Test)
+
+# The hero's name as game text in the window, the settings file and the export.
+target_sources(ui_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hero_text_test.cpp)
