@@ -1,5 +1,6 @@
 // Thalrex: the hero editor for Dungeon Siege saved parties.
 #include "app/folders.h"
+#include "exchange/messages.h"
 #include "exchange/staging.h"
 #include "hero/documents_folder.h"
 #include "hero/experience.h"
@@ -24,8 +25,8 @@ int main(int argc, char *argv[]) {
     SetGameSaveFolder(folders.Save.toStdString());
     SetMaxLevel(150);
 
-    QApplication::setApplicationName(QStringLiteral("Thalrex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Thalrex"));
+    // No display name: the desktop would append it to every dialog's caption.
+    QApplication::setApplicationName(AppTitle());
     QApplication::setWindowIcon(AppIcon());
 
     int result = 0;

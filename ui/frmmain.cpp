@@ -2,6 +2,7 @@
 
 #include "exchange/desktop.h"
 #include "exchange/gametext.h"
+#include "exchange/messages.h"
 #include "exchange/partyexport.h"
 #include "exchange/partyimport.h"
 #include "hero/hero.h"
@@ -29,8 +30,6 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Thalrex");
-
 QString Q(const std::string &text) {
     return QString::fromStdString(text);
 }
@@ -48,7 +47,7 @@ TfrmMain::TfrmMain(const ProgramFolders &folders, QWidget *parent)
     : QMainWindow(parent), Folders(folders), Hero(std::make_unique<TDSHero>()),
       Export(std::make_unique<TPartyExport>(*this, ExchangeFoldersOf())) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Caption);
+    setWindowTitle(AppTitle());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -201,8 +200,8 @@ void TfrmMain::WriteSettings() {
 
     QDir().mkpath(QFileInfo(Folders.SettingsFile).absolutePath());
     if (!WriteSettingsFile(Folders.SettingsFile, settings))
-        desktop().message(QStringLiteral("Unable to write to %1").arg(Folders.SettingsFile),
-                          Caption, MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+        showMessage(QStringLiteral("Unable to write to %1").arg(Folders.SettingsFile),
+                    MsgType::Error);
 }
 
 void TfrmMain::RunCommand(const std::function<void()> &command) {
@@ -223,14 +222,14 @@ void TfrmMain::ConnectCommand(QAction *item, std::function<void()> command) {
 }
 
 void TfrmMain::ShowError(const QString &message) {
-    desktop().message(message, Caption, MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+    showMessage(message, MsgType::Error);
 }
 
 bool TfrmMain::AskToSave() {
     if (!Hero->Modified())
         return true;
-    switch (desktop().message(
-        QStringLiteral("The hero has been modified.\r\rDo you want to save the changes?"), Caption,
+    switch (showMessage(
+        QStringLiteral("The hero has been modified.\r\rDo you want to save the changes?"),
         MsgType::Warning, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {
     case MsgAnswer::Yes:
         Save1Click();
