@@ -8,6 +8,7 @@
 #include "hero/hero.h"
 #include "hero/titles.h"
 #include "ui/clicklabel.h"
+#include "ui/disabled_hints.h"
 #include "ui/hints.h"
 #include "ui/panels_wiring.h"
 #include "ui/portraitimage.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -68,6 +70,7 @@ TfrmMain::TfrmMain(const ProgramFolders &folders, QWidget *parent)
     CreateMenu();
     CreateHeader();
     statusBar()->setSizeGripEnabled(false);
+    ShowDisabledItemHints(menuBar(), statusBar());
     statusBar()->setFixedHeight(StatusHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(FirstRunLeft, FirstRunTop);

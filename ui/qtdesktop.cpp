@@ -1,5 +1,7 @@
 #include "ui/qtdesktop.h"
 
+#include "exchange/messages.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -97,7 +99,11 @@ QString QtDesktop::pickFolder(const FolderPickSpec &pick) {
 }
 
 void QtDesktop::openUrl(const QUrl &url) {
-    QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url))
+        return;
+    const QString what = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    message(QStringLiteral("Cannot open %1\rNo program to show it could be started.").arg(what),
+            AppTitle(), MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
 }
 
 bool QtDesktop::startProcess(const QString &program, const QStringList &arguments, bool wait) {
