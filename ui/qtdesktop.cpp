@@ -1,6 +1,7 @@
 #include "ui/qtdesktop.h"
 
 #include "exchange/messages.h"
+#include "ui/picture_preview.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -83,6 +84,11 @@ QString QtDesktop::pickFile(const FilePickSpec &pick) {
     QFileDialog dialog(QApplication::activeWindow(), pick.title, pick.initialFolder, pick.filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (pick.preview) {
+        // A desktop's own dialog cannot take the pane.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        new TPicturePreview(&dialog);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -17,3 +17,9 @@ target_link_libraries(panels_screenshot PRIVATE thalrex_ui Qt6::Test)
 
 # The hero's name as game text in the window, the settings file and the export.
 target_sources(ui_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hero_text_test.cpp)
+
+# Not a test: photographs the fraction labels and the portrait picker's preview
+# (scripts/panels-screenshot.sh).
+add_executable(details_screenshot ${CMAKE_CURRENT_LIST_DIR}/details_screenshot.cpp)
+set_target_properties(details_screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+target_link_libraries(details_screenshot PRIVATE thalrex_ui Qt6::Test)

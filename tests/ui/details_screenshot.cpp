@@ -1,0 +1,118 @@
+// Photographs two details of the editor on a virtual X server (scripts/panels-screenshot.sh):
+//   details_screenshot fractions <picture.png>        the window with long fractions in the panels
+//   details_screenshot portrait-picker <picture.png>  the portrait picker previewing a bitmap
+#include "exchange/desktop.h"
+#include "hero/hero.h"
+#include "ui/frm_portraits.h"
+#include "ui/frmmain.h"
+#include "ui/qtdesktop.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool Grab(const QWidget &window, const QString &picture) {
+    const QRect frame = window.frameGeometry();
+    return window.screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .save(picture);
+}
+
+// Each skill a given way into its first level; the attributes follow with fractions of their own.
+int Fractions(const ProgramFolders &folders, const QString &picture) {
+    TfrmMain window(folders);
+    window.move(40, 40);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.Hero->Melee().AdjustExperience(99.99L);
+    window.Hero->Ranged().AdjustExperience(20.25L);
+    window.Hero->Nature().AdjustExperience(88.88L);
+    window.Hero->Combat().AdjustExperience(4.44L);
+    QTest::qWait(300);
+    const bool saved = Grab(window, picture);
+    window.Hero->MarkUnmodified(); // nothing to ask on the way out
+    return saved ? 0 : 1;
+}
+
+// The picker as Custom... shows it, over a folder of the built-in portraits, with one selected.
+int PortraitPicker(const QString &base, const QString &picture) {
+    const QString folder = base + "Pictures/";
+    QDir().mkpath(folder);
+    const TfrmPortraits portraits;
+    const char *names[TfrmPortraits::Count] = {"farmboy",  "farmgirl",  "dwarf",
+                                               "skeleton", "skullhelm", "skullward"};
+    for (int n = 0; n < TfrmPortraits::Count; ++n) {
+        const TDSImageData bitmap = portraits.BuiltInPortrait(n);
+        QFile file(folder + names[n] + ".bmp");
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char *>(bitmap.data()), qint64(bitmap.size())) < 0)
+            return 1;
+    }
+    bool saved = false;
+    QTimer::singleShot(500, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->move(40, 40);
+        dialog->resize(640, 380);
+        // The folder is listed in the background; click the file once it is there.
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        if (!model || !list)
+            return;
+        const QString file = folder + "skeleton.bmp";
+        for (int tries = 0; tries < 50 && !list->visualRect(model->index(file)).isValid(); ++tries)
+            QTest::qWait(100);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(model->index(file)).center());
+        QTest::qWait(500);
+        saved = Grab(*dialog, picture);
+        dialog->reject();
+    });
+    FilePickSpec pick;
+    pick.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
+    pick.filter = QStringLiteral("Bitmaps (*.bmp)");
+    pick.initialFolder = folder;
+    pick.preview = true;
+    desktop().pickFile(pick);
+    return saved ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: details_screenshot fractions|portrait-picker <picture.png>\n");
+        return 2;
+    }
+    QtDesktop desktop;
+    setDesktop(&desktop);
+    QTemporaryDir root;
+    const QString base = root.path() + "/";
+    const QString picture = QString::fromLocal8Bit(argv[2]);
+    int result = 2;
+    if (std::strcmp(argv[1], "fractions") == 0) {
+        const ProgramFolders folders{
+            base + "Documents/", base + "Pictures/",    base + "Documents/Dungeon Siege/Save/",
+            base + "bin/",       base + "bin/Imports/", base + "bin/Thalrex.INI"};
+        result = Fractions(folders, picture);
+    } else if (std::strcmp(argv[1], "portrait-picker") == 0) {
+        result = PortraitPicker(base, picture);
+    }
+    setDesktop(nullptr);
+    return result;
+}
