@@ -162,8 +162,9 @@ void TfrmMain::showEvent(QShowEvent *event) {
 void TfrmMain::FormShow() {
     ApplyAdvanced();
     std::vector<std::string> &recent = Hero->RecentHeros();
+    const QStringList lines = RecentHerosText();
     for (auto line = recent.size(); line-- > 0;) {
-        const QString folder = Q(recent[line]).section(QLatin1Char('='), 0, 0);
+        const QString folder = lines[qsizetype(line)].section(QLatin1Char('='), 0, 0);
         if (!QFileInfo(folder).isDir())
             recent.erase(recent.begin() + static_cast<std::ptrdiff_t>(line));
     }
