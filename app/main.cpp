@@ -1,6 +1,8 @@
 // Thalrex: the hero editor for Dungeon Siege saved parties.
 #include "app/folders.h"
+#include "exchange/messages.h"
 #include "exchange/staging.h"
+#include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/game_save_folder.h"
 #include "ui/application.h"
@@ -19,11 +21,12 @@ int main(int argc, char *argv[]) {
     const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
     const ProgramFolders folders =
         ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
+    SetDocumentsFolder(folders.Documents.toStdString());
     SetGameSaveFolder(folders.Save.toStdString());
     SetMaxLevel(150);
 
-    QApplication::setApplicationName(QStringLiteral("Thalrex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Thalrex"));
+    // No display name: the desktop would append it to every dialog's caption.
+    QApplication::setApplicationName(AppTitle());
     QApplication::setWindowIcon(AppIcon());
 
     int result = 0;

@@ -1,6 +1,7 @@
 #include "exchange/dsimport.h"
 
 #include "exchange/desktop.h"
+#include "exchange/gametext.h"
 #include "exchange/paths.h"
 
 #include <QDir>
@@ -17,9 +18,9 @@ using SetPromptHandlerFn = decltype(&::SetKvPromptHandler);
 // Answers the library's Yes/No warnings; nothing may be thrown back into C code.
 int askUser(const char *text, const char *caption, void *) {
     try {
-        return desktop().message(QString::fromLocal8Bit(text), QString::fromLocal8Bit(caption),
-                                 MsgType::Warning, MsgButtons::YesNo,
-                                 MsgAnswer::No) == MsgAnswer::Yes;
+        // The texts name the Tank's entries, whose names are game text.
+        return desktop().message(FromGameText(text), FromGameText(caption), MsgType::Warning,
+                                 MsgButtons::YesNo, MsgAnswer::No) == MsgAnswer::Yes;
     } catch (...) {
         return 0;
     }

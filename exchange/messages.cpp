@@ -1,6 +1,10 @@
 #include "exchange/messages.h"
 
+QString AppTitle() {
+    return QStringLiteral("Thalrex");
+}
+
 MsgAnswer showMessage(const QString &text, MsgType type, MsgButtons buttons,
                       MsgAnswer defaultAnswer) {
-    return desktop().message(text, QStringLiteral("Thalrex"), type, buttons, defaultAnswer);
+    return desktop().message(text, AppTitle(), type, buttons, defaultAnswer);
 }

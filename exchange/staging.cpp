@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -51,7 +53,7 @@ bool copyTree(const QString &source, const QString &copy) {
         } else {
             if (QFileInfo::exists(target) && !QFile::remove(target))
                 return false;
-            if (!QFile::copy(entry.filePath(), target))
+            if (!copyFile(entry.filePath(), target))
                 return false;
         }
     }
@@ -59,6 +61,14 @@ bool copyTree(const QString &source, const QString &copy) {
 }
 
 } // namespace
+
+bool copyFile(const QString &source, const QString &copy) {
+    struct stat written {};
+    if (::stat(QFile::encodeName(source).constData(), &written) != 0 || !QFile::copy(source, copy))
+        return false;
+    const timespec times[2] = {{0, UTIME_OMIT}, written.st_mtim};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(copy).constData(), times, 0) == 0;
+}
 
 QString StagingFolder() {
     if (stagingBase.isEmpty())

@@ -40,7 +40,7 @@ bool runTool(const QString &tool, const QString &source, const QString &out) {
     if (fileExists(toolOut)) {
         if (fileExists(out))
             QFile::remove(out);
-        QFile::copy(toolOut, out);
+        copyFile(toolOut, out);
     }
     return true;
 }

@@ -45,7 +45,7 @@ public:
     void Load(const std::string &fileName = "");
 
     // Writes the tree in the game's layout, replacing the file atomically.
-    // Throws EFileError "Cannot create file %s" (or "Cannot write file %s").
+    // Throws EFileError "Cannot create file %s", CR LF and the system's reason.
     void Save(const std::string &fileName) const;
 
     // The Gas text that Save writes.

@@ -61,6 +61,11 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// "Cannot create file <path>", with the system's reason for the last failure on the next line.
+[[noreturn]] void CannotCreate(const std::string &fileName) {
+    throw EFileError("Cannot create file " + fileName + "\r\n" + std::strerror(errno));
+}
+
 void SyncFolder(const std::string &folder) {
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0)
@@ -109,7 +114,7 @@ public:
                 ".XXXXXX" + extension;
         fd_ = ::mkstemps(path_.data(), static_cast<int>(extension.size()));
         if (fd_ < 0)
-            throw EFileError("Cannot create file " + target);
+            CannotCreate(target);
     }
     ~TempFile() {
         if (fd_ >= 0)
@@ -140,14 +145,12 @@ public:
         if (::close(fd) != 0)
             WriteFailed();
         if (::rename(path_.c_str(), target_.c_str()) != 0)
-            throw EFileError("Cannot create file " + target_);
+            CannotCreate(target_);
         placed_ = true;
         SyncFolder(FolderOf(target_));
     }
 
-    [[noreturn]] void WriteFailed() const {
-        throw EFileError("Cannot write file " + target_ + ": " + std::strerror(errno));
-    }
+    [[noreturn]] void WriteFailed() const { CannotCreate(target_); }
 
 private:
     std::string target_;

@@ -11,9 +11,9 @@ std::string ReadFileBytes(const std::string &fileName);
 
 // Creates or replaces the file with the bytes so that it is never seen truncated: the bytes go to a
 // temporary file in the same folder, which is flushed to disk and then renamed over the old one.
-// On failure the old file is untouched and no temporary file remains. Throws EFileError:
-// "Cannot create file %s" when the file cannot be created or put in place, "Cannot write file %s"
-// (with the system's reason) when writing fails, for instance on a full disk.
+// On failure the old file is untouched and no temporary file remains. Throws EFileError
+// "Cannot create file %s" with the system's reason on the next line (after CR LF) when the file
+// cannot be created, written (for instance on a full disk) or put in place.
 void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes);
 
 // The same with the content written by a function that writes the file at the path it is given: a

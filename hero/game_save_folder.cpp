@@ -1,14 +1,11 @@
 #include "hero/game_save_folder.h"
 
-#include <cstdlib>
+#include "hero/documents_folder.h"
 
 namespace {
 
 std::string &Folder() {
-    static std::string folder = [] {
-        const char *home = std::getenv("HOME");
-        return std::string(home ? home : "") + "/Documents/Dungeon Siege/Save/";
-    }();
+    static std::string folder = DocumentsFolder() + "Dungeon Siege/Save/";
     return folder;
 }
 

@@ -1,5 +1,6 @@
 #include "hero/hero.h"
 
+#include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/leading_skills.h"
 
@@ -7,7 +8,7 @@
 #include <cmath>
 #include <cstdio>
 
-TDSHero::TDSHero() {
+TDSHero::TDSHero() : Folder_(DocumentsFolder()) {
     for (TDSSkill *skill : {static_cast<TDSSkill *>(&Melee_), static_cast<TDSSkill *>(&Ranged_),
                             static_cast<TDSSkill *>(&Nature_), static_cast<TDSSkill *>(&Combat_),
                             static_cast<TDSSkill *>(&Kungfu_)})

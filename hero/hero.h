@@ -99,7 +99,7 @@ public:
     // Which visible skills lead, 0..15 (see TDSLeadingSkills).
     int ClassPattern() const;
 
-    // The hero folder, with a trailing "/".
+    // The hero folder, with a trailing "/"; the documents folder at construction.
     const std::string &Folder() const { return Folder_; }
     void SetFolder(const std::string &folder) { Folder_ = folder; }
     // Made from the templates and not yet saved.

@@ -74,8 +74,9 @@ void TDSHero::OpenFolder(const std::string &folder) {
         party.Load(target + kPartyFile);
         const TDSHeroValues values = ReadHeroValues(party);
         const std::string portrait = target + kPortraitFile;
+        // Only a file is a portrait; anything else by that name leaves the built-in one.
         std::error_code ignored;
-        const bool hasPortrait = Portrait_ && std::filesystem::exists(portrait, ignored);
+        const bool hasPortrait = Portrait_ && std::filesystem::is_regular_file(portrait, ignored);
         if (hasPortrait)
             Portrait_->LoadPortraitFile(portrait);
 

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Builds the screenshot driver and photographs the editor, after a melee drag to level 30,
-# on a virtual X server: docs/panels-melee-drag.png.
+# Builds the screenshot driver and photographs the editor on a virtual X server:
+#   docs/panels-melee-drag.png       after a melee drag to level 30
+#   docs/panels-fractions.png        with four-digit fractions in the skill panels
+#   docs/portrait-picker-preview.png the portrait picker previewing a bitmap
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target panels_screenshot
 mkdir -p docs
-xvfb-run -a -s "-screen 0 640x480x24" env QT_QPA_PLATFORM=xcb \
-    build/tests/panels_screenshot docs/panels-melee-drag.png
+shoot() {
+    xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb "$@"
+}
+for shot in melee-drag:panels-melee-drag fractions:panels-fractions \
+    portrait-picker:portrait-picker-preview; do
+    shoot build/tests/panels_screenshot "${shot%%:*}" "docs/${shot#*:}.png"
+done

@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "exchange/desktop.h"
+#include "exchange/messages.h"
 
 #include <exception>
 
@@ -10,8 +10,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        desktop().message(QString::fromUtf8(error.what()), applicationDisplayName(), MsgType::Error,
-                          MsgButtons::Ok, MsgAnswer::Ok);
+        showMessage(QString::fromUtf8(error.what()), MsgType::Error);
     }
     return false;
 }

@@ -1,6 +1,7 @@
 #include "ui/edit_commands.h"
 
 #include "exchange/desktop.h"
+#include "exchange/gametext.h"
 #include "hero/hero.h"
 #include "ui/frm_gold.h"
 #include "ui/frm_name.h"
@@ -14,10 +15,7 @@
 #include <stdexcept>
 
 void EditHeroName(QWidget *parent, TDSHero &hero) {
-    // Gas text is 8-bit; Latin-1 carries every byte of a stored name there and back unchanged.
-    const std::string &name = hero.HeroName();
-    const QString current = QString::fromLatin1(name.data(), qsizetype(name.size()));
-    hero.SetName(AskHeroName(parent, current).toLatin1().toStdString());
+    hero.SetName(ToGameText(AskHeroName(parent, FromGameText(hero.HeroName()))));
 }
 
 void EditGold(QWidget *parent, TDSHero &hero) {

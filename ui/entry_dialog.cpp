@@ -1,15 +1,19 @@
 #include "ui/entry_dialog.h"
 
+#include "ui/typing_filter.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 TDSEntryDialog::TDSEntryDialog(QWidget *parent, const QString &caption, const QString &prompt,
                                int maxLength, const QString &allowedCharacters)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      maxLength(maxLength) {
     setWindowTitle(caption);
     setFixedSize(250, 78);
 
@@ -19,9 +23,9 @@ TDSEntryDialog::TDSEntryDialog(QWidget *parent, const QString &caption, const QS
     edit = new QLineEdit(this);
     edit->setGeometry(8, 22, 234, 21);
     edit->setMaxLength(maxLength);
-    // The validator also keeps pasted text to the allowed characters.
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[%1]*").arg(allowedCharacters)), edit));
+    // The filter also keeps pasted text to the allowed characters and the limit.
+    filter = new TTypingFilter(allowedCharacters, maxLength, edit);
+    edit->setValidator(filter);
     connect(edit, &QLineEdit::inputRejected, this, [] { QApplication::beep(); });
 
     ok = new QPushButton(tr("OK"), this);
@@ -34,7 +38,20 @@ TDSEntryDialog::TDSEntryDialog(QWidget *parent, const QString &caption, const QS
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TDSEntryDialog::SetValue(const QString &value) {
+    // The field's own limit would cut a longer value; the filter keeps typing to maxLength.
+    edit->setMaxLength(std::max(maxLength, static_cast<int>(value.size())));
+    filter->SetText(value);
+    edit->setText(value);
+    edit->selectAll();
+    given = value;
+}
+
+bool TDSEntryDialog::Unedited() const {
+    return given && edit->text() == *given;
+}
+
 void TDSEntryDialog::Button1Click() {
-    if (Check())
+    if (Unedited() || Check())
         accept();
 }

@@ -2,13 +2,17 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class TTypingFilter;
 
 // A small fixed-size tool dialog with a prompt, one text field and OK / Cancel. Typing accepts
-// only the characters the field allows; anything else is refused with a beep. OK closes the
-// dialog as accepted only when Check() approves the text.
+// only the characters the field allows, up to its length limit; anything else is refused with a
+// beep. A value given by the program shows whole, whatever it holds. OK closes the dialog as
+// accepted when the given value is left unedited or when Check() approves the text.
 class TDSEntryDialog : public QDialog {
     Q_OBJECT
 public:
@@ -19,6 +23,11 @@ public:
     QPushButton *Button1() const { return ok; }
     QPushButton *Button2() const { return cancel; }
 
+    // Shows the value whole and selected, so that typing replaces it.
+    void SetValue(const QString &value);
+    // The field still holds the value given with SetValue.
+    bool Unedited() const;
+
     void Button1Click();
 
 protected:
@@ -28,6 +37,9 @@ protected:
 private:
     QLabel *label;
     QLineEdit *edit;
+    TTypingFilter *filter;
     QPushButton *ok;
     QPushButton *cancel;
+    int maxLength;
+    std::optional<QString> given;
 };

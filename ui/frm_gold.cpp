@@ -1,6 +1,6 @@
 #include "ui/frm_gold.h"
 
-#include "exchange/desktop.h"
+#include "exchange/messages.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -33,15 +33,15 @@ bool TfrmGold::Check() {
     const std::optional<int> value = WholeNumber(edtGold()->text());
     if (value && *value >= 0 && *value <= 999999999)
         return true;
-    desktop().message(QStringLiteral("Gold must be a valid integer value between 0 and 999999999."),
-                      windowTitle(), MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+    showMessage(QStringLiteral("Gold must be a valid integer value between 0 and 999999999."),
+                MsgType::Error);
     return false;
 }
 
 int AskGold(QWidget *parent, int current) {
     TfrmGold dialog(parent);
-    dialog.edtGold()->setText(QString::number(current));
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.SetValue(QString::number(current));
+    if (dialog.exec() != QDialog::Accepted || dialog.Unedited())
         return current;
     return dialog.edtGold()->text().toInt();
 }

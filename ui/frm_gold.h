@@ -13,5 +13,6 @@ protected:
     bool Check() override;
 };
 
-// Shows the gold dialog with current; answers the accepted amount, or current when cancelled.
+// Shows the gold dialog with current, whole; answers the accepted amount, or current when
+// cancelled or left unedited.
 int AskGold(QWidget *parent, int current);

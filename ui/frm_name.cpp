@@ -1,6 +1,6 @@
 #include "ui/frm_name.h"
 
-#include "exchange/desktop.h"
+#include "exchange/messages.h"
 
 #include <QLineEdit>
 
@@ -20,12 +20,12 @@ bool TfrmName::Check() {
         error = QStringLiteral("First character in the name must be alpha-numeric.");
     if (error.isEmpty())
         return true;
-    desktop().message(error, windowTitle(), MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+    showMessage(error, MsgType::Error);
     return false;
 }
 
 QString AskHeroName(QWidget *parent, const QString &current) {
     TfrmName dialog(parent);
-    dialog.edtName()->setText(current);
+    dialog.SetValue(current);
     return dialog.exec() == QDialog::Accepted ? dialog.edtName()->text() : current;
 }

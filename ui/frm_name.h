@@ -14,5 +14,6 @@ protected:
     bool Check() override;
 };
 
-// Shows the name dialog with current; answers the accepted name, or current when cancelled.
+// Shows the name dialog with current, whole; answers the accepted name, or current when
+// cancelled or left unedited.
 QString AskHeroName(QWidget *parent, const QString &current);

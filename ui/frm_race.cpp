@@ -43,6 +43,7 @@ int TfrmRace::ItemIndex() const {
 void TfrmRace::SetItemIndex(int n) {
     if (QAbstractButton *item = items->button(n)) {
         item->setChecked(true);
+        item->setFocus(); // the arrow keys move on from the selected model
         return;
     }
     // An exclusive group cannot uncheck its last button directly.

@@ -17,7 +17,8 @@ public:
 
     // The selected item's number, or -1 when none is selected.
     int ItemIndex() const;
-    // Selects item n; any number outside the items clears the selection.
+    // Selects item n and gives it the keyboard focus; any number outside the items clears the
+    // selection.
     void SetItemIndex(int n);
 
     QGroupBox *rgpRace() const { return group; }

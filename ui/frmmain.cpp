@@ -1,11 +1,14 @@
 #include "ui/frmmain.h"
 
 #include "exchange/desktop.h"
+#include "exchange/gametext.h"
+#include "exchange/messages.h"
 #include "exchange/partyexport.h"
 #include "exchange/partyimport.h"
 #include "hero/hero.h"
 #include "hero/titles.h"
 #include "ui/clicklabel.h"
+#include "ui/disabled_hints.h"
 #include "ui/hints.h"
 #include "ui/panels_wiring.h"
 #include "ui/portraitimage.h"
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -28,17 +32,8 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Thalrex");
-
 QString Q(const std::string &text) {
     return QString::fromStdString(text);
-}
-
-QStringList ToList(const std::vector<std::string> &lines) {
-    QStringList list;
-    for (const std::string &line : lines)
-        list.append(Q(line));
-    return list;
 }
 
 std::vector<std::string> FromList(const QStringList &list) {
@@ -54,7 +49,7 @@ TfrmMain::TfrmMain(const ProgramFolders &folders, QWidget *parent)
     : QMainWindow(parent), Folders(folders), Hero(std::make_unique<TDSHero>()),
       Export(std::make_unique<TPartyExport>(*this, ExchangeFoldersOf())) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Caption);
+    setWindowTitle(AppTitle());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -75,6 +70,7 @@ TfrmMain::TfrmMain(const ProgramFolders &folders, QWidget *parent)
     CreateMenu();
     CreateHeader();
     statusBar()->setSizeGripEnabled(false);
+    ShowDisabledItemHints(menuBar(), statusBar());
     statusBar()->setFixedHeight(StatusHeight);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     move(FirstRunLeft, FirstRunTop);
@@ -135,7 +131,7 @@ void TfrmMain::ReadSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
-    settings.RecentHeros = ToList(Hero->RecentHeros());
+    settings.RecentHeros = RecentHerosText();
     settings.Data = moc.Lines();
 
     ReadSettingsFile(Folders.SettingsFile, settings);
@@ -144,7 +140,7 @@ void TfrmMain::ReadSettings() {
     Hero->SetFolder(settings.HeroFolder.toStdString());
     dlgPicInitialDir = settings.PicInitialDir;
     Import->dlgOpenTankInitialDir = settings.OpenTankInitialDir;
-    Hero->RecentHeros() = FromList(settings.RecentHeros);
+    SetRecentHeros(settings.RecentHeros);
     moc.SetLines(settings.Data);
 
     layout()->activate();
@@ -166,8 +162,9 @@ void TfrmMain::showEvent(QShowEvent *event) {
 void TfrmMain::FormShow() {
     ApplyAdvanced();
     std::vector<std::string> &recent = Hero->RecentHeros();
+    const QStringList lines = RecentHerosText();
     for (auto line = recent.size(); line-- > 0;) {
-        const QString folder = Q(recent[line]).section(QLatin1Char('='), 0, 0);
+        const QString folder = lines[qsizetype(line)].section(QLatin1Char('='), 0, 0);
         if (!QFileInfo(folder).isDir())
             recent.erase(recent.begin() + static_cast<std::ptrdiff_t>(line));
     }
@@ -200,15 +197,15 @@ void TfrmMain::WriteSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
-    settings.RecentHeros = ToList(Hero->RecentHeros());
+    settings.RecentHeros = RecentHerosText();
     settings.Data = moc.Lines();
     settings.FormTop = y();
     settings.FormLeft = x();
 
     QDir().mkpath(QFileInfo(Folders.SettingsFile).absolutePath());
     if (!WriteSettingsFile(Folders.SettingsFile, settings))
-        desktop().message(QStringLiteral("Unable to write to %1").arg(Folders.SettingsFile),
-                          Caption, MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+        showMessage(QStringLiteral("Unable to write to %1").arg(Folders.SettingsFile),
+                    MsgType::Error);
 }
 
 void TfrmMain::RunCommand(const std::function<void()> &command) {
@@ -219,7 +216,7 @@ void TfrmMain::RunCommand(const std::function<void()> &command) {
     } catch (...) {
         ShowError(QStringLiteral("An unknown error occurred."));
     }
-    if (ToList(Hero->RecentHeros()) != shownRecentHeros)
+    if (RecentHerosText() != shownRecentHeros)
         RebuildHeroesMenu();
 }
 
@@ -229,14 +226,14 @@ void TfrmMain::ConnectCommand(QAction *item, std::function<void()> command) {
 }
 
 void TfrmMain::ShowError(const QString &message) {
-    desktop().message(message, Caption, MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
+    showMessage(message, MsgType::Error);
 }
 
 bool TfrmMain::AskToSave() {
     if (!Hero->Modified())
         return true;
-    switch (desktop().message(
-        QStringLiteral("The hero has been modified.\r\rDo you want to save the changes?"), Caption,
+    switch (showMessage(
+        QStringLiteral("The hero has been modified.\r\rDo you want to save the changes?"),
         MsgType::Warning, MsgButtons::YesNoCancel, MsgAnswer::Yes)) {
     case MsgAnswer::Yes:
         Save1Click();
@@ -274,7 +271,7 @@ bool TfrmMain::IsNew() const {
 }
 
 QString TfrmMain::HeroName() const {
-    return Q(Hero->HeroName());
+    return FromGameText(Hero->HeroName());
 }
 
 QString TfrmMain::Folder() const {
@@ -307,7 +304,7 @@ void TfrmMain::HeroModified() {
 }
 
 void TfrmMain::HeroPropChanged() {
-    SetCaption(lblHeroShd, lblHero, Q(Hero->HeroName()));
+    SetCaption(lblHeroShd, lblHero, HeroName());
     RefreshTitle();
     SetCaption(lblGoldShd, lblGold, QString::number(Hero->Gold()));
 }

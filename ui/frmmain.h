@@ -183,6 +183,10 @@ private:
 
     ExchangeFolders ExchangeFoldersOf() const;
 
+    // The hero's recent heroes as text and back: each line's folder is a path, the rest game text.
+    QStringList RecentHerosText() const;
+    void SetRecentHeros(const QStringList &lines);
+
     QStringList shownRecentHeros; // the recent heroes the Heroes menu shows
     bool shown = false;
     bool settingsWritten = false;

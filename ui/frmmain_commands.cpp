@@ -2,6 +2,7 @@
 #include "ui/frmmain.h"
 
 #include "exchange/desktop.h"
+#include "exchange/messages.h"
 #include "exchange/partyimport.h"
 #include "hero/hero.h"
 
@@ -10,12 +11,6 @@
 #include <QUrl>
 
 #include <stdexcept>
-
-namespace {
-
-const QString Caption = QStringLiteral("Thalrex");
-
-} // namespace
 
 void TfrmMain::New1Click() {
     if (AskToSave())
@@ -40,8 +35,7 @@ void TfrmMain::Save1Click() {
     else if (Advanced1->isChecked())
         SaveAs1Click();
     else
-        Hero->SaveFolder(
-            (Folders.Imports + QString::fromStdString(Hero->HeroName())).toStdString());
+        Hero->SaveFolder((Folders.Imports + HeroName()).toStdString());
 }
 
 void TfrmMain::SaveAs1Click() {
@@ -70,13 +64,13 @@ void TfrmMain::Undo1Click() {
 
 void TfrmMain::Farmer1Click() {
     if (!Hero->IsNew() &&
-        desktop().message(
+        showMessage(
             QStringLiteral(
                 "This may adversely affect any equipment the hero is wearing. If you save your "
                 "changes with stats which are lower than the equipment's required stats, the "
                 "equipment will not be useable by the hero. And it may not be possible to "
                 "re-equip once removed.\r\rProceed?"),
-            Caption, MsgType::Warning, MsgButtons::YesCancel, MsgAnswer::Cancel) != MsgAnswer::Yes)
+            MsgType::Warning, MsgButtons::YesCancel, MsgAnswer::Cancel) != MsgAnswer::Yes)
         return;
     Hero->ResetToMinimum();
 }

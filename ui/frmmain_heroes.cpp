@@ -2,6 +2,7 @@
 #include "ui/frmmain.h"
 
 #include "exchange/accesskeys.h"
+#include "exchange/gametext.h"
 #include "exchange/paths.h"
 #include "hero/hero.h"
 #include "ui/hints.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,9 +55,10 @@ void TfrmMain::RebuildHeroesMenu() {
     for (auto i = old.size(); i-- > 0;)
         delete old[i];
 
+    const QStringList lines = RecentHerosText();
     QList<THeroItem> items;
-    for (const std::string &line : Hero->RecentHeros())
-        items.append(HeroItemOf(QString::fromStdString(line), Folders.Documents));
+    for (const QString &line : lines)
+        items.append(HeroItemOf(line, Folders.Documents));
     Heros1->menuAction()->setEnabled(!items.isEmpty());
 
     QStringList captions;
@@ -68,9 +72,28 @@ void TfrmMain::RebuildHeroesMenu() {
         ConnectCommand(action, [this, action] { HeroItemClick(action); });
     }
 
-    shownRecentHeros.clear();
-    for (const std::string &line : Hero->RecentHeros())
-        shownRecentHeros.append(QString::fromStdString(line));
+    shownRecentHeros = lines;
+}
+
+QStringList TfrmMain::RecentHerosText() const {
+    QStringList lines;
+    for (const std::string &line : Hero->RecentHeros()) {
+        const size_t eq = std::min(line.find('='), line.size());
+        lines.append(QString::fromStdString(line.substr(0, eq)) +
+                     FromGameText(std::string_view(line).substr(eq)));
+    }
+    return lines;
+}
+
+void TfrmMain::SetRecentHeros(const QStringList &lines) {
+    std::vector<std::string> &recent = Hero->RecentHeros();
+    recent.clear();
+    for (const QString &line : lines) {
+        qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0)
+            eq = line.size();
+        recent.push_back(line.left(eq).toStdString() + ToGameText(line.mid(eq)));
+    }
 }
 
 void TfrmMain::HeroItemClick(const QAction *item) {

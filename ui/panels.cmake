@@ -6,6 +6,7 @@ target_sources(thalrex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ds_label.h ${CMAKE_CURRENT_LIST_DIR}/ds_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skill_icons.h ${CMAKE_CURRENT_LIST_DIR}/skill_icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skill_panels.h ${CMAKE_CURRENT_LIST_DIR}/skill_panels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/typing_filter.h ${CMAKE_CURRENT_LIST_DIR}/typing_filter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_dialog.h ${CMAKE_CURRENT_LIST_DIR}/entry_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_name.h ${CMAKE_CURRENT_LIST_DIR}/frm_name.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frm_gold.h ${CMAKE_CURRENT_LIST_DIR}/frm_gold.cpp

@@ -1,5 +1,8 @@
 #include "ui/qtdesktop.h"
 
+#include "exchange/messages.h"
+#include "ui/picture_preview.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -81,6 +84,11 @@ QString QtDesktop::pickFile(const FilePickSpec &pick) {
     QFileDialog dialog(QApplication::activeWindow(), pick.title, pick.initialFolder, pick.filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (pick.preview) {
+        // A desktop's own dialog cannot take the pane.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        new TPicturePreview(&dialog);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -97,7 +105,11 @@ QString QtDesktop::pickFolder(const FolderPickSpec &pick) {
 }
 
 void QtDesktop::openUrl(const QUrl &url) {
-    QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url))
+        return;
+    const QString what = url.isLocalFile() ? url.toLocalFile() : url.toString();
+    message(QStringLiteral("Cannot open %1\rNo program to show it could be started.").arg(what),
+            AppTitle(), MsgType::Error, MsgButtons::Ok, MsgAnswer::Ok);
 }
 
 bool QtDesktop::startProcess(const QString &program, const QStringList &arguments, bool wait) {

@@ -23,6 +23,7 @@ constexpr int BarHeight = 14;
 constexpr int FirstRepeat = 1250;
 constexpr int FastestRepeat = 50;
 constexpr int GaugeHeight = 44;
+constexpr int FractionWidth = 31;
 
 const QString AdjustHint =
     QStringLiteral("Adjust Experience|Drag the bar left or right to adjust experience");
@@ -144,14 +145,6 @@ void TDSSkillPanels::BuildRow(TDSPanelRow &row, int top, const QString &caption,
         auto *shape = new TDSShape(row.pnl, brush, pen);
         shape->setObjectName(QStringLiteral("shp") + letter + QLatin1Char(part));
         shape->setGeometry(geometry);
-        if (skill) {
-            // Every part of a skill bar starts a drag; the B and D shapes are bound to it.
-            shape->setCursor(Qt::UpArrowCursor);
-            connect(shape, &TDSShape::MouseDown, this, &TDSSkillPanels::shpMBMouseDown);
-            connect(shape, &TDSShape::MouseMove, this,
-                    [this](TDSShape *s, Qt::MouseButtons, QPoint pos) { shpMBMouseMove(s, pos); });
-            connect(shape, &TDSShape::MouseUp, this, [this] { shpMBMouseUp(); });
-        }
         return shape;
     };
     row.B = makeShape('B', face, text, QRect(0, 0, BarWidth, BarHeight));
@@ -163,10 +156,16 @@ void TDSSkillPanels::BuildRow(TDSPanelRow &row, int top, const QString &caption,
     row.E = makeShape('E', shadow, shadow, QRect(1, 4, 0, 9));
 
     if (skill) {
-        row.B->SetSkillType(row.kind);
-        row.D->SetSkillType(row.kind);
-        SetHint(row.B, AdjustHint);
-        SetHint(row.D, AdjustHint);
+        // The bar and its drag shape are the skill's drag handles.
+        for (TDSShape *handle : {row.B, row.D}) {
+            handle->SetSkillType(row.kind);
+            handle->setCursor(Qt::UpArrowCursor);
+            SetHint(handle, AdjustHint);
+            connect(handle, &TDSShape::MouseDown, this, &TDSSkillPanels::shpMBMouseDown);
+            connect(handle, &TDSShape::MouseMove, this,
+                    [this](TDSShape *s, Qt::MouseButtons, QPoint pos) { shpMBMouseMove(s, pos); });
+            connect(handle, &TDSShape::MouseUp, this, [this] { shpMBMouseUp(); });
+        }
     } else {
         SetHint(row.D, PercentHint);
     }
@@ -182,7 +181,8 @@ void TDSSkillPanels::BuildRow(TDSPanelRow &row, int top, const QString &caption,
 
     row.lblE = new TDSLabel(this);
     row.lblE->setObjectName(QStringLiteral("lbl") + letter + QLatin1Char('E'));
-    row.lblE->setGeometry(330, top, 22, BarHeight);
+    // From its place to the window's right edge, so that ".9999" shows whole at the default font.
+    row.lblE->setGeometry(330, top, FractionWidth, BarHeight);
     row.lblE->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row.lblE->setFont(PixelFont(9));
     SetHint(row.lblE, hint);
@@ -284,15 +284,6 @@ void TDSSkillPanels::UpdateHealthMana() {
     }
 }
 
-TDSShape *TDSSkillPanels::DragHandle(TDSShape *pressed) const {
-    if (pressed->Skill())
-        return pressed;
-    for (const TDSPanelRow &row : rows)
-        if (row.pnl == pressed->parentWidget())
-            return row.B;
-    return pressed;
-}
-
 void TDSSkillPanels::shpMBMouseDown(TDSShape *shape, Qt::MouseButton button, QPoint pos) {
     if (button != Qt::LeftButton)
         return;
@@ -300,14 +291,14 @@ void TDSSkillPanels::shpMBMouseDown(TDSShape *shape, Qt::MouseButton button, QPo
     const int x = pos.x() + shape->x();
     LastX = x;
     LastWrap = 0;
-    DragTo(DragHandle(shape), x, true);
+    DragTo(shape, x, true);
 }
 
 void TDSSkillPanels::shpMBMouseMove(TDSShape *shape, QPoint pos) {
     if (!Dragging)
         return;
     const int x = pos.x() + shape->x();
-    DragTo(DragHandle(shape), x, x >= LastX);
+    DragTo(shape, x, x >= LastX);
     LastX = x;
 }
 

@@ -81,7 +81,6 @@ public:
 private:
     void BuildRow(TDSPanelRow &row, int top, const QString &caption, const QString &hint);
     void BuildGauge();
-    TDSShape *DragHandle(TDSShape *pressed) const;
     void UnbindDisplays();
 
     std::array<TDSPanelRow, RowCount> rows;

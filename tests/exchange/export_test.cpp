@@ -315,6 +315,21 @@ TEST_F(Export, FailedStagingCopyFailsTheExport) {
     EXPECT_FALSE(QFile::exists(party()));
 }
 
+TEST(StagingCopy, EveryFileKeepsItsLastWriteTime) {
+    TempFolders t;
+    const QDateTime saved(QDate(2002, 4, 25), QTime(2, 14, 2, 500));
+    for (const QString &name :
+         {QStringLiteral("Ulf/Party.gas"), QStringLiteral("Ulf/maps/a.gas")}) {
+        QFile file(t.write(name, "gas"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(saved, QFileDevice::FileModificationTime));
+    }
+    ASSERT_TRUE(copyFolder(t.path("Ulf"), t.path("copy/Ulf")));
+    for (const QString &name : {QStringLiteral("Party.gas"), QStringLiteral("maps/a.gas")})
+        EXPECT_EQ(QFileInfo(t.path("copy/Ulf/") + name).lastModified(), saved)
+            << name.toStdString();
+}
+
 TEST_F(Export, StagingFolderOwnedByALinkIsRefused) {
     const QString base = QDir::tempPath() + "/Thalrex";
     QDir(base).removeRecursively();

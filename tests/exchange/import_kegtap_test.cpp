@@ -122,4 +122,18 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
 }
 
+TEST_F(ImportWithKegtap, EntryNamesInWarningsAreGameText) {
+    TankLayout layout;
+    std::vector<uint8_t> tank = buildTank(
+        Node::folder("", {Node::file("R\xE9sum\xE9.txt", bytes("notes"), {Format::Raw, 0, 0})}), {},
+        &layout);
+    tank[layout.files[0].storedPosition] ^= 0xFF;
+    TPartyImport import(host, t.folders, &Import1);
+
+    d.answers = {MsgAnswer::No};
+    import.ImportParty(saveParty("Notes.dsparty", tank));
+    ASSERT_EQ(d.messages.size(), 2);
+    EXPECT_EQ(d.messages[0].text, "Extracted file Résumé.txt CRC32 does not tally!\nContinue?");
+}
+
 } // namespace

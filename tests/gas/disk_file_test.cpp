@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -71,7 +73,7 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message.rfind("Cannot write file " + target, 0), 0u) << message;
+    EXPECT_EQ(message, "Cannot create file " + target + "\r\n" + std::strerror(EFBIG));
     EXPECT_EQ(ReadAll(target), old);
     EXPECT_EQ(FilesIn(folder), 1u);
 }
@@ -83,7 +85,8 @@ TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
         ReplaceFileAtomically(folder / "Info.gas", "x");
         FAIL();
     } catch (const EFileError &error) {
-        EXPECT_EQ(error.what(), "Cannot create file " + folder / "Info.gas");
+        EXPECT_EQ(error.what(),
+                  "Cannot create file " + folder / "Info.gas" + "\r\n" + std::strerror(EISDIR));
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Info.gas"));
     EXPECT_EQ(FilesIn(folder), 1u);

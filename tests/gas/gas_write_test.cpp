@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 TEST(GasWrite, WritesTheGameLayoutWithTabsAndCrLf) {
@@ -62,7 +65,7 @@ TEST(GasWrite, SaveIntoAMissingFolderFailsWithTheCreateError) {
         ParseText("[a]{}").Save(target);
         FAIL();
     } catch (const EFileError &error) {
-        EXPECT_EQ(error.what(), "Cannot create file " + target);
+        EXPECT_EQ(error.what(), "Cannot create file " + target + "\r\n" + std::strerror(ENOENT));
     }
 }
 

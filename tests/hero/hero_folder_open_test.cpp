@@ -1,6 +1,10 @@
 #include "gas/errors.h"
 #include "tests/hero/hero_folder_fixture.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
 namespace {
 
 std::string Replaced(std::string text, const std::string &what, const std::string &with) {
@@ -58,6 +62,28 @@ TEST_F(HeroFolderTest, OpenWithoutPortraitShowsTheModelsBuiltInOne) {
     hero.OpenFolder(folder);
     EXPECT_EQ(hero.Model(), dsrDwarf);
     EXPECT_EQ(portrait.Text(), "BM builtin 2");
+}
+
+TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
+    const std::string folder = RealisticFolder();
+    std::filesystem::remove(folder + "Portrait-0.bmp");
+    std::filesystem::create_directory(folder + "Portrait-0.bmp");
+    hero.OpenFolder(folder);
+    EXPECT_EQ(hero.HeroName(), "Bob the Brave");
+    EXPECT_EQ(portrait.Text(), "BM builtin 0");
+    EXPECT_FALSE(hero.Modified());
+
+    // Saving writes the Gas files and names the folder that stands in the portrait's way.
+    hero.SetGold(7);
+    try {
+        hero.SaveFolder();
+        FAIL();
+    } catch (const EDSFailed &error) {
+        EXPECT_EQ(error.what(), "Error saving hero.\r\nCannot create file " + folder +
+                                    "Portrait-0.bmp\r\n" + std::strerror(EISDIR));
+    }
+    EXPECT_NE(ReadAll(folder + "Party.gas").find("gold = 7;"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "Portrait-0.bmp"));
 }
 
 TEST_F(HeroFolderTest, UberExperienceBeyondTheSkillsGoesToKungfuAndNeverBelowZero) {

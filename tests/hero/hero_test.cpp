@@ -1,3 +1,4 @@
+#include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/hero.h"
 #include "tests/hero/fake_displays.h"
@@ -31,8 +32,12 @@ struct EventCounter {
     int uber = 0, modified = 0, unmodified = 0, prop = 0, stats = 0;
 };
 
-TEST(Hero, ConstructedAtZeroWithMeleeCurrent) {
+TEST(Hero, ConstructedAtZeroWithMeleeCurrentInTheDocumentsFolder) {
+    const std::string documents = DocumentsFolder();
+    SetDocumentsFolder("/home/ann/Documents/");
     TDSHero hero;
+    SetDocumentsFolder(documents);
+    EXPECT_EQ(hero.Folder(), "/home/ann/Documents/");
     EXPECT_EQ(&hero.CurrentSkill(), &hero.Melee());
     EXPECT_EQ(hero.Uber(), 0);
     EXPECT_FALSE(hero.Modified());

@@ -66,6 +66,8 @@ TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
         const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
         EXPECT_EQ(accepted, c.message.isEmpty());
         EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
+        for (const TestDesktop::Prompt &prompt : desk.Prompts())
+            EXPECT_EQ(prompt.caption, "Thalrex");
     }
 }
 
@@ -107,6 +109,25 @@ TEST_F(EditDialogs, GoldFieldTakesNineDigitsOnly) {
     EXPECT_EQ(dialog.edtGold()->text(), "12345");
     QTest::keyClicks(dialog.edtGold(), "678901");
     EXPECT_EQ(dialog.edtGold()->text(), "123456789");
+}
+
+TEST_F(EditDialogs, TypingIsCheckedButAGivenValueShowsWholeAndStaysEditable) {
+    TfrmName dialog;
+    dialog.show();
+    dialog.SetValue(QStringLiteral("Zoë Åsa Longname-Smith"));
+    EXPECT_EQ(dialog.edtName()->text(), "Zoë Åsa Longname-Smith");
+    EXPECT_EQ(dialog.edtName()->selectedText(), dialog.edtName()->text()) << "typing replaces it";
+    dialog.edtName()->setCursorPosition(3);
+    QTest::keyClick(dialog.edtName(), Qt::Key_Backspace);
+    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smith");
+    QTest::keyClicks(dialog.edtName(), "e");
+    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smith") << "no typing beyond 20";
+    QTest::keyClick(dialog.edtName(), Qt::Key_End);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(dialog.edtName(), Qt::Key_Backspace);
+    QTest::keyClicks(dialog.edtName(), "xyz");
+    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smxy");
+    EXPECT_FALSE(dialog.Unedited());
 }
 
 TEST_F(EditDialogs, AskHeroNameAnswersTheTypedNameOnOkAndTheOldOneOnCancel) {
@@ -169,6 +190,11 @@ TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
         EXPECT_EQ(dialog->ItemIndex(), 2);
         const auto items = dialog->rgpRace()->findChildren<QRadioButton *>();
         ASSERT_EQ(items.size(), 4);
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_EQ(QApplication::focusWidget(), items[2]) << "the keys start at the selection";
+        QTest::keyClick(items[2], Qt::Key_Down);
+        EXPECT_EQ(dialog->ItemIndex(), 3);
         QTest::mouseClick(items[1], Qt::LeftButton, {}, QPoint(4, 4)); // "Farmgirl"
         EXPECT_EQ(dialog->ItemIndex(), 1);
         QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
@@ -218,6 +244,55 @@ TEST_F(EditCommands, CancellingAnyDialogLeavesTheHeroUnmodified) {
     EXPECT_EQ(hero.HeroName(), "Hero");
     EXPECT_EQ(hero.Gold(), 100);
     EXPECT_EQ(hero.Model(), dsrUnknown);
+}
+
+TEST_F(EditCommands, UneditedOkKeepsALongNameAndALargeGold) {
+    const std::string name = "Zo\xEB \xC5sa Longname-Smith"; // 22 Latin-1 characters
+    hero.SetName(name);
+    hero.SetGold(1234567890);
+    hero.MarkUnmodified();
+    QString shown;
+    WhenModal([&](QDialog *d) {
+        auto *dialog = static_cast<TfrmName *>(d);
+        shown = dialog->edtName()->text();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_TRUE(dialog->edtName()->hasFocus());
+        EXPECT_EQ(dialog->edtName()->selectedText(), shown);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EditHeroName(nullptr, hero);
+    EXPECT_EQ(shown, "Zoë Åsa Longname-Smith");
+    WhenModal([&](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        shown = dialog->edtGold()->text();
+        EXPECT_EQ(dialog->edtGold()->selectedText(), shown);
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    EXPECT_EQ(shown, "1234567890");
+
+    EXPECT_EQ(hero.HeroName(), name);
+    EXPECT_EQ(hero.Gold(), 1234567890);
+    EXPECT_FALSE(hero.Modified());
+}
+
+TEST_F(EditCommands, AnEditedGoldOutOfRangeIsRefusedWithItsMessage) {
+    hero.SetGold(1234567890);
+    hero.MarkUnmodified();
+    desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
+    WhenModal([](QDialog *d) {
+        auto *dialog = static_cast<TfrmGold *>(d);
+        dialog->edtGold()->setSelection(9, 1); // the last digit, replaced: still ten digits
+        QTest::keyClicks(dialog->edtGold(), "1");
+        EXPECT_EQ(dialog->edtGold()->text(), "1234567891");
+        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible());
+        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    });
+    EditGold(nullptr, hero);
+    EXPECT_EQ(hero.Gold(), 1234567890);
+    EXPECT_FALSE(hero.Modified());
 }
 
 TEST_F(EditCommands, AcceptedValuesReachTheHero) {

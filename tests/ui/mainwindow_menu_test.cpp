@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
@@ -121,4 +123,23 @@ TEST_F(MainWindowTest, HeaderDoubleClicksRunTheEditCommands) {
     emit w.imgFrame->doubleClicked();
     EXPECT_EQ(ran, QStringList({QStringLiteral("Name1"), QStringLiteral("Gold1"),
                                 QStringLiteral("Gold1"), QStringLiteral("PicCustom1")}));
+}
+
+TEST_F(MainWindowTest, DisabledItemsShowTheirHintInTheStatusBarToo) {
+    TfrmMain &w = Start();
+    w.menuBar()->setActiveAction(w.File1->menuAction());
+    ASSERT_TRUE(w.File1->isVisible());
+    const auto pointAt = [&](QAction *item) {
+        // A menu takes the first moves after it opens for the one that opened it.
+        for (int dx = 0; dx < 3; ++dx)
+            QTest::mouseMove(w.File1, w.File1->actionGeometry(item).center() + QPoint(dx, 0));
+        QCoreApplication::processEvents();
+        return w.statusBar()->currentMessage();
+    };
+    ASSERT_FALSE(w.Refresh1->isEnabled());
+    EXPECT_EQ(pointAt(w.Refresh1), QStringLiteral("Abort changes and re-open save folder"));
+    EXPECT_EQ(pointAt(w.New1), QStringLiteral("Start a new hero"));
+    EXPECT_EQ(pointAt(w.Refresh1), QStringLiteral("Abort changes and re-open save folder"));
+    EXPECT_EQ(pointAt(w.N2), QString()) << "a separator has no hint";
+    w.File1->hide();
 }

@@ -3,9 +3,12 @@
 #include "ui/screenplacement.h"
 
 #include "testapplication.h"
+#include "tests/ui/modal.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -68,4 +71,25 @@ TEST(QtDesktop, CarriageReturnsBreakMessageLines) {
               QStringLiteral("Error opening hero.\nCannot open file x"));
     EXPECT_EQ(MessageLines(QStringLiteral("The hero has been modified.\r\rDo you want to save?")),
               QStringLiteral("The hero has been modified.\n\nDo you want to save?"));
+}
+
+TEST(QtDesktop, AFolderNoProgramCanShowIsReportedByName) {
+    TestApplication();
+    // No file manager or browser can be found.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QtDesktop desk;
+    QString text;
+    QString caption;
+    WhenModal([&](QDialog *dialog) {
+        text = static_cast<QMessageBox *>(dialog)->text();
+        caption = dialog->windowTitle();
+        dialog->accept();
+    });
+    desk.openUrl(QUrl::fromLocalFile(QStringLiteral("/home/ann/Documents/")));
+    qputenv("PATH", path);
+    EXPECT_EQ(text,
+              QStringLiteral(
+                  "Cannot open /home/ann/Documents/\nNo program to show it could be started."));
+    EXPECT_EQ(caption, QStringLiteral("Thalrex"));
 }

@@ -3,11 +3,15 @@
 #include "testdesktop.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_portraits.h"
+#include "ui/picture_preview.h"
 #include "ui/portraitimage.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QLabel>
+#include <QLayout>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -34,6 +38,35 @@ QByteArray Bytes(const TDSImageData &data) {
 
 QImage Rgb(const QImage &image) {
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
+    TestApplication();
+    QTemporaryDir dir;
+    const QString small = dir.filePath(QStringLiteral("small.bmp"));
+    const QString wide = dir.filePath(QStringLiteral("wide.bmp"));
+    const QString notes = dir.filePath(QStringLiteral("notes.bmp"));
+    ASSERT_TRUE(QImage(32, 32, QImage::Format_RGB888).save(small, "BMP"));
+    ASSERT_TRUE(QImage(300, 150, QImage::Format_RGB888).save(wide, "BMP"));
+    QFile text(notes);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
+    text.close();
+
+    QFileDialog dialog(nullptr, QStringLiteral("Hero Portrait"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *preview = new TPicturePreview(&dialog);
+    EXPECT_GE(dialog.layout()->indexOf(preview), 0);
+
+    const struct {
+        QString file;
+        QSize shown; // 0 x 0: no picture
+        const char *size;
+    } cases[] = {{small, {32, 32}, "32 x 32"}, {wide, {124, 62}, "300 x 150"}, {notes, {0, 0}, ""}};
+    for (const auto &c : cases) {
+        emit dialog.currentChanged(c.file);
+        EXPECT_EQ(preview->Picture()->pixmap().size(), c.shown) << c.size;
+        EXPECT_EQ(preview->Size()->text(), QString::fromLatin1(c.size));
+    }
 }
 
 TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {

@@ -84,6 +84,33 @@ TEST_F(SkillPanels, RowsAreLaidOutWithTheirHintsAndTags) {
     EXPECT_EQ(panels->Row('C').pnl->y(), 107);
 }
 
+TEST_F(SkillPanels, OnlyTheBarAndItsDragShapeStartADrag) {
+    const TDSPanelRow &m = panels->Row('M');
+    m.E->SetWidth(50); // as it shows after an adjustment within the level
+    const struct {
+        TDSShape *shape;
+        bool drags;
+    } cases[] = {{m.B, true}, {m.D, true}, {m.U, false}, {m.L, false}, {m.E, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shape->objectName().toStdString());
+        EXPECT_EQ(c.shape->cursor().shape() == Qt::UpArrowCursor, c.drags);
+        QTest::mousePress(c.shape, Qt::LeftButton, {}, QPoint(2, 2));
+        EXPECT_EQ(panels->Dragging, c.drags);
+        QTest::mouseRelease(c.shape, Qt::LeftButton, {}, QPoint(2, 2));
+    }
+}
+
+TEST_F(SkillPanels, EveryFractionTextFitsItsLabel) {
+    for (QChar letter : QStringLiteral("SDIMRNC")) {
+        const TDSLabel *label = panels->Row(letter).lblE;
+        EXPECT_EQ(label->x(), 330);
+        for (const char *text : {".9999", ".8888", ".2025", ".0505", ".4444", ".7777"})
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)),
+                      label->contentsRect().width())
+                << text << " in row " << letter.toLatin1();
+    }
+}
+
 TEST_F(SkillPanels, PressAtTheLeftEdgeAndInTheMiddle) {
     QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
     EXPECT_TRUE(panels->Dragging);

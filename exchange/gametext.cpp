@@ -1,0 +1,9 @@
+#include "exchange/gametext.h"
+
+QString FromGameText(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToGameText(const QString &text) {
+    return text.toLatin1().toStdString();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class QFileDialog;
+class QLabel;
+
+// The picture preview beside a file dialog's list: the picture of the file under the selection,
+// scaled down only when it is larger than the pane, with its size in pixels below it.
+class TPicturePreview : public QWidget {
+    Q_OBJECT
+public:
+    // Adds the pane to the right of the dialog's file list and follows its selection. The dialog
+    // must be Qt's own (DontUseNativeDialog).
+    explicit TPicturePreview(QFileDialog *dialog);
+
+    // Shows the picture of the file, or nothing when it is no readable picture.
+    void ShowFile(const QString &path);
+
+    const QLabel *Picture() const { return picture; }
+    const QLabel *Size() const { return size; }
+
+private:
+    QLabel *picture;
+    QLabel *size;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QRegularExpression>
+#include <QValidator>
+
+// Checks what the user types or pastes into a line edit, not the whole text: only the allowed
+// characters may be inserted, and no edit may make the text longer than the limit. A text the
+// program puts in the field (SetText) may hold other characters and be longer; it stays editable,
+// and deleting from it is always allowed.
+class TTypingFilter : public QValidator {
+public:
+    // allowedCharacters: the inside of a regular expression character class, such as "0-9".
+    TTypingFilter(const QString &allowedCharacters, int maxLength, QObject *parent);
+
+    // The text the field now holds, set by the program.
+    void SetText(const QString &text) { last = text; }
+
+    State validate(QString &input, int &pos) const override;
+
+private:
+    QRegularExpression allowed;
+    int maxLength;
+    mutable QString last; // the text as last accepted
+};
