@@ -130,10 +130,10 @@ TEST_F(ImportWithKegtap, EntryNamesInWarningsAreGameText) {
     tank[layout.files[0].storedPosition] ^= 0xFF;
     TPartyImport import(host, t.folders, &Import1);
 
-    d.answers = {MsgAnswer::No};
+    d.ExpectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
+        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
     import.ImportParty(saveParty("Notes.dsparty", tank));
-    ASSERT_EQ(d.messages.size(), 2);
-    EXPECT_EQ(d.messages[0].text, "Extracted file Résumé.txt CRC32 does not tally!\nContinue?");
+    EXPECT_TRUE(d.AllAnswered());
 }
 
 } // namespace
