@@ -173,7 +173,9 @@ private:
             node.sourcePath.empty() ? node.content : readSource(node.sourcePath);
         file.encoded = encodeContent(content, node.storage);
         // The data checksum runs over the contents as they are, in the order of the index walk.
-        dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, content.data(), content.size()));
+        // An empty content is skipped: its null data pointer would restart the CRC.
+        if (!content.empty())
+            dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, content.data(), content.size()));
         file.size = static_cast<uint32_t>(content.size());
         padData(DataAlignment);
         file.dataOffset = offset32(position_ - layout_.dataOffset);
