@@ -2,6 +2,7 @@
 
 #include "kegtap/tank_layout.h"
 #include "kegtap/writer/tank_header_info.h"
+#include "tools/tank_priority.h"
 
 #include <cstdio>
 
@@ -77,9 +78,8 @@ std::string buildTimeText(const uint8_t *header) {
 } // namespace
 
 std::string priorityText(uint32_t priority) {
-    static const char *const ranks[] = {"factory", "language", "expansion", "patch", "user"};
-    if (priority % 0x1000 == 0 && priority / 0x1000 < std::size(ranks))
-        return ranks[priority / 0x1000];
+    if (priority % priorityRankStep == 0 && priority / priorityRankStep < priorityRankCount)
+        return priorityRankNames[priority / priorityRankStep];
     char text[16];
     std::snprintf(text, sizeof text, "0x%04x", priority);
     return text;

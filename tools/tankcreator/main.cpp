@@ -1,5 +1,6 @@
 // tankcreator: packs a folder tree into a Tank file that kegtap and the game read.
 #include "kegtap/writer/tank_writer.h"
+#include "tools/tank_priority.h"
 #include "tools/tankcreator/folder_scan.h"
 
 #include <algorithm>
@@ -73,10 +74,9 @@ uint32_t parseChunkSize(const std::string &value) {
 }
 
 uint32_t parsePriority(const std::string &value) {
-    static const char *const ranks[] = {"factory", "language", "expansion", "patch", "user"};
-    for (uint32_t i = 0; i < std::size(ranks); ++i)
-        if (value == ranks[i])
-            return i * 0x1000;
+    for (uint32_t i = 0; i < priorityRankCount; ++i)
+        if (value == priorityRankNames[i])
+            return i * priorityRankStep;
     char *end = nullptr;
     errno = 0;
     const unsigned long long n = std::strtoull(value.c_str(), &end, 0);
