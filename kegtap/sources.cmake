@@ -7,6 +7,7 @@ set(KEGTAP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/file_extraction.cpp
   ${CMAKE_CURRENT_LIST_DIR}/output_folder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/posix_io.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tank_index.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tank_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tank_reading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tree_extraction.cpp)

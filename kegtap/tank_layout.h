@@ -23,6 +23,7 @@ constexpr size_t RootOffset = 4;
 namespace dir_field {
 constexpr size_t ParentOffset = 0;
 constexpr size_t ChildCount = 4;
+constexpr size_t FileTime = 8;
 constexpr size_t NameLength = 16;
 constexpr size_t Name = 18;
 } // namespace dir_field

@@ -133,8 +133,6 @@ public:
         put(header_layout::DataOffset, layout_.dataOffset);
         put(header_layout::IndexCrc32,
             static_cast<uint32_t>(crc32_z(0, index.data().data(), index.size())));
-        // How the game's tools compute this checksum is not known; the CRC-32 of the data area
-        // (from the data offset up to the index) stands in for it.
         put(header_layout::DataCrc32, dataCrc_);
         sink_.overwrite(0, header.data(), header.size());
         return layout_;
@@ -160,7 +158,6 @@ private:
 
     void appendData(const uint8_t *data, size_t length) {
         sink_.append(data, length);
-        dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, data, length));
         position_ += length;
     }
 
@@ -175,6 +172,10 @@ private:
         const std::vector<uint8_t> content =
             node.sourcePath.empty() ? node.content : readSource(node.sourcePath);
         file.encoded = encodeContent(content, node.storage);
+        // The data checksum runs over the contents as they are, in the order of the index walk.
+        // An empty content is skipped: its null data pointer would restart the CRC.
+        if (!content.empty())
+            dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, content.data(), content.size()));
         file.size = static_cast<uint32_t>(content.size());
         padData(DataAlignment);
         file.dataOffset = offset32(position_ - layout_.dataOffset);

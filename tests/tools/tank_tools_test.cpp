@@ -56,9 +56,13 @@ TEST_F(TankToolsTest, PumpkinRepackedMatchesTheGameToolsApartFromGuidTimesAndChe
     const std::vector<uint8_t> original = readBytes(pumpkin);
     const std::vector<uint8_t> ours = readBytes(repacked);
     ASSERT_EQ(ours.size(), original.size());
-    // Header: everything but the GUID (64), the two checksums (80, 84) and the build time (88).
+    // Header: everything but the GUID (64), the index checksum (80) and the build time (88).
     EXPECT_TRUE(std::equal(original.begin(), original.begin() + 64, ours.begin()));
     EXPECT_TRUE(std::equal(original.begin() + 104, original.begin() + 784, ours.begin() + 104));
+    // The data checksum covers the contents only, so the repack carries the game tools' value.
+    EXPECT_EQ(tankwriter::getU32(ours, 84), tankwriter::getU32(original, 84));
+    EXPECT_EQ(tankwriter::getU32(ours, 84), 0x6c29163du);
+    EXPECT_EQ(runTool("kegtap", {"test", repacked}).status, 0);
     // Data area: byte for byte.
     const uint32_t indexOffset = tankwriter::getU32(original, 12);
     EXPECT_TRUE(

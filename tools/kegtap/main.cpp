@@ -1,16 +1,18 @@
-// kegtap: lists, tests and extracts Tank files through libkegtap's public exports.
-#include "tools/kegtap/tank_file.h"
+// kegtap: looks inside, lists, tests and extracts Tank files with the library's own reader.
+#include "kegtap/error_state.h"
+#include "kegtap/tank_layout.h"
+#include "kegtap/writer/tank_header_info.h"
+#include "tools/kegtap/file_selection.h"
+#include "tools/kegtap/header_info.h"
+#include "tools/kegtap/progress.h"
+#include "tools/kegtap/scratch_folder.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <strings.h>
 
 using namespace kegtapcli;
 namespace fs = std::filesystem;
@@ -18,20 +20,31 @@ namespace fs = std::filesystem;
 namespace {
 
 const char *const usage =
-    "Usage: kegtap list FILE                      list folders and files: size, stored form, time\n"
-    "       kegtap test FILE                      check every file's CRC-32, write nothing\n"
-    "       kegtap extract FILE [-d FOLDER] [--yes]\n"
+    "Usage: kegtap info FILE                      show the header: creator, versions, priority,\n"
+    "                                             build time, texts, checksums and counts\n"
+    "       kegtap list FILE [PATTERN...]         list folders and files: size, stored form,\n"
+    "                                             time, and a totals line\n"
+    "       kegtap test FILE                      check every file's CRC-32 and the data\n"
+    "                                             checksum, write nothing\n"
+    "       kegtap extract FILE [-d FOLDER] [--yes] [-q] [PATTERN...]\n"
     "                                             extract into FOLDER (default: the current "
     "folder)\n"
-    "       kegtap --help\n"
+    "       kegtap cat FILE PATH...               write the named files to standard output\n"
+    "       kegtap --help                         this text\n"
     "\n"
-    "FILE is any Tank file (.dsparty, .dsmap, .dsres, ...). extract stops at the first file that\n"
-    "fails; a file whose CRC-32 does not match, or whose time cannot be set, counts as failed\n"
-    "unless --yes is given, which keeps it and goes on.\n"
+    "FILE is any Tank file (.dsparty, .dsmap, .dsres, ...). A PATTERN selects the files whose\n"
+    "whole path matches it (\"*\", \"?\", \"[...]\"; \"*\" also matches \"/\"; case does not "
+    "matter);\n"
+    "a pattern that matches nothing is an error. A PATH of cat names one file, case aside.\n"
+    "\n"
+    "extract stops at the first file that fails; a file whose CRC-32 does not match, or whose\n"
+    "time cannot be set, counts as failed unless --yes is given, which keeps it and goes on.\n"
+    "On a terminal, an extraction longer than a second shows its progress; -q keeps it quiet.\n"
+    "cat writes a file only when its CRC-32 matches.\n"
     "\n"
     "Exit status:\n"
     "  0  success\n"
-    "  1  damaged Tank file or CRC errors\n"
+    "  1  damaged Tank file, CRC errors, or a pattern or path that matches nothing\n"
     "  2  wrong command line\n"
     "  3  input/output error (a file or folder cannot be read or written)\n";
 
@@ -46,53 +59,86 @@ std::string timeText(uint64_t fileTime) {
     return text;
 }
 
-std::string formText(const TankFile &tank, const FileEntry &f) {
-    if (f.Format == 0)
-        return "raw";
-    const auto *entry = reinterpret_cast<const uint8_t *>(&f);
-    const uint64_t offset = static_cast<uint64_t>(entry - tank.index());
-    const uint64_t header = (offset + 30 + f.NameLength + 1 + 3) & ~uint64_t{3};
-    uint32_t chunkSize;
-    std::memcpy(&chunkSize, tank.index() + header + 4, 4);
-    const std::string name = f.Format == 1 ? "zlib" : "lzo";
-    return chunkSize == 0 ? name : name + "/" + std::to_string(chunkSize);
-}
-
-int list(const std::string &path) {
-    const TankFile tank(path);
-    tank.walk([&tank](const Entry &e) {
-        if (!e.isFile) {
-            const auto &d = *reinterpret_cast<const DirEntry *>(e.address);
-            std::printf("%12s  %-12s  %-19s  %s/\n", "-", "folder", timeText(d.FileTime).c_str(),
-                        e.path.c_str());
-            return;
-        }
-        const FileEntry &f = tank.file(e);
-        std::printf("%12u  %-12s  %-19s  %s\n", f.Size, formText(tank, f).c_str(),
-                    timeText(f.FileTime).c_str(), e.path.c_str());
-    });
+int info(const std::string &path) {
+    printInfo(TankArchive(path));
     return Success;
 }
 
-// Progress on stderr, only when it is a terminal.
-class Progress {
-public:
-    explicit Progress(size_t total) : total_(total), shown_(isatty(STDERR_FILENO) != 0) {}
-    ~Progress() {
-        if (shown_ && done_ > 0)
-            std::fputs("\r\33[K", stderr);
+int list(const std::string &path, const std::vector<std::string> &patterns) {
+    const TankArchive tank(path);
+    size_t files = 0;
+    uint64_t content = 0, stored = 0;
+    for (const Entry *e : selectEntries(tank, patterns)) {
+        if (!e->isFile) {
+            if (!patterns.empty())
+                continue; // with patterns, only the matching files
+            std::printf("%12s  %-12s  %-19s  %s/\n", "-", "folder",
+                        timeText(tank.folderTime(*e)).c_str(), e->path.c_str());
+            continue;
+        }
+        const FileFacts f = tank.facts(*e);
+        ++files;
+        content += f.size;
+        stored += f.stored;
+        std::printf("%12u  %-12s  %-19s  %s\n", f.size, f.form.c_str(),
+                    timeText(f.fileTime).c_str(), e->path.c_str());
     }
-    void next(const std::string &path) {
-        ++done_;
-        if (shown_)
-            std::fprintf(stderr, "\r\33[K[%zu/%zu] %s", done_, total_, path.c_str());
-    }
+    const double ratio = content == 0 ? 100.0 : 100.0 * static_cast<double>(stored) / content;
+    std::printf("%12llu  %-12s  %-19s  %zu files, %llu bytes stored (%.1f%%)\n",
+                static_cast<unsigned long long>(content), "", "", files,
+                static_cast<unsigned long long>(stored), ratio);
+    return Success;
+}
 
-private:
-    size_t total_;
-    bool shown_;
-    size_t done_ = 0;
-};
+int test(const std::string &path) {
+    const TankArchive tank(path);
+    ScratchFolder scratch;
+    size_t files = 0, failed = 0;
+    int status = Success;
+    for (const Entry &e : tank.entries()) {
+        if (!e.isFile)
+            continue;
+        ++files;
+        try {
+            tank.extract(e, scratch.folder());
+        } catch (const Failure &failure) {
+            std::fprintf(stderr, "kegtap: %s\n", failure.what());
+            ++failed;
+            status = std::max(status, static_cast<int>(failure.code));
+        }
+        scratch.remove(e.name);
+    }
+    const uint32_t recorded = kegtap::readU32(tank.header() + tankwriter::header_layout::DataCrc32);
+    const uint32_t computed = tank.contentCrc();
+    if (recorded != computed) {
+        std::fprintf(stderr,
+                     "kegtap: %s: data checksum 0x%08x does not match the contents (0x%08x)\n",
+                     path.c_str(), recorded, computed);
+        status = std::max(status, static_cast<int>(Damaged));
+    }
+    if (failed == 0)
+        std::printf("%s: %zu files OK\n", path.c_str(), files);
+    else
+        std::printf("%s: %zu of %zu files failed\n", path.c_str(), failed, files);
+    return status;
+}
+
+int cat(const std::string &path, const std::vector<std::string> &names) {
+    const TankArchive tank(path);
+    ScratchFolder scratch;
+    for (const std::string &name : names) {
+        const auto found =
+            std::find_if(tank.entries().begin(), tank.entries().end(), [&name](const Entry &e) {
+                return e.isFile && ::strcasecmp(e.path.c_str(), name.c_str()) == 0;
+            });
+        if (found == tank.entries().end())
+            throw Failure(Damaged, "no file " + name + " in " + path);
+        tank.extract(*found, scratch.folder());
+        scratch.copyToOutput(found->name);
+        scratch.remove(found->name);
+    }
+    return Success;
+}
 
 struct Warnings {
     bool yes = false;
@@ -108,76 +154,61 @@ int warn(const char *text, const char *, void *context) {
     return w->yes ? 1 : 0;
 }
 
-std::string folderOf(const fs::path &root, const std::string &path) {
-    const fs::path parent = fs::path(path).parent_path();
-    return (parent.empty() ? root : root / parent).string();
-}
+struct ExtractOptions {
+    fs::path destination = ".";
+    bool yes = false;
+    bool quiet = false;
+    std::vector<std::string> patterns;
+};
 
-int test(const std::string &path) {
-    const TankFile tank(path);
-    const char *base = std::getenv("TMPDIR");
-    std::string scratch =
-        std::string(base != nullptr && *base ? base : "/tmp") + "/kegtap-test-XXXXXX";
-    if (::mkdtemp(scratch.data()) == nullptr)
-        throw Failure(InputOutput,
-                      std::string("Cannot create a scratch folder: ") + std::strerror(errno));
-    SetKvPromptHandler(nullptr, nullptr);
-    size_t files = 0, failed = 0;
-    int status = Success;
-    Progress progress(tank.fileCount());
-    tank.walk([&](const Entry &e) {
-        if (!e.isFile)
-            return;
-        ++files;
-        progress.next(e.path);
-        if (!ExtractFile(e.address, tank.fd(), tank.header().DataOffset, tank.index(),
-                         scratch.c_str())) {
-            const Failure failure = libraryFailure(e.path);
-            std::fprintf(stderr, "\nkegtap: %s\n", failure.what());
-            ++failed;
-            status = std::max(status, static_cast<int>(failure.code));
-        }
-        for (const auto &written : fs::directory_iterator(scratch))
-            fs::remove(written.path());
-    });
-    fs::remove_all(scratch);
-    if (failed == 0)
-        std::printf("%s: %zu files OK\n", path.c_str(), files);
-    else
-        std::printf("%s: %zu of %zu files failed\n", path.c_str(), failed, files);
-    return status;
-}
-
-// Creates a folder of the tree; an existing real folder is accepted, a link never followed.
-void makeFolder(const std::string &path) {
-    struct stat st {};
-    if (::mkdir(path.c_str(), 0777) != 0 &&
-        (errno != EEXIST || ::lstat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)))
-        throw Failure(InputOutput, "Cannot create directory " + path + ": " +
-                                       std::strerror(errno == EEXIST ? ENOTDIR : errno));
-}
-
-int extract(const std::string &path, const fs::path &destination, bool yes) {
-    const TankFile tank(path);
+int extract(const std::string &path, const ExtractOptions &o) {
+    const TankArchive tank(path);
+    const std::vector<const Entry *> selected = selectEntries(tank, o.patterns);
     std::error_code error;
-    fs::create_directories(destination, error);
-    if (!fs::is_directory(destination))
-        throw Failure(InputOutput, "Cannot create directory " + destination.string());
-    Warnings warnings{yes, 0};
-    SetKvPromptHandler(warn, &warnings);
-    Progress progress(tank.fileCount());
-    tank.walk([&](const Entry &e) {
-        if (!e.isFile) {
-            makeFolder((destination / e.path).string());
-            return;
+    fs::create_directories(o.destination, error);
+    if (!fs::is_directory(o.destination))
+        throw Failure(InputOutput, "Cannot create directory " + o.destination.string());
+    size_t files = 0;
+    uint64_t bytes = 0;
+    for (const Entry *e : selected)
+        if (e->isFile) {
+            ++files;
+            bytes += tank.facts(*e).size;
         }
-        progress.next(e.path);
-        if (!ExtractFile(e.address, tank.fd(), tank.header().DataOffset, tank.index(),
-                         folderOf(destination, e.path).c_str()))
-            throw libraryFailure(e.path);
-    });
+    Warnings warnings{o.yes, 0};
+    SetKvPromptHandler(warn, &warnings);
+    Progress progress(files, bytes, o.quiet);
+    FolderTrail folders(o.destination.string());
+    for (const Entry *e : selected) {
+        if (!e->isFile) {
+            folders.enter(*e);
+            if (o.patterns.empty())
+                folders.open(*e);
+            continue;
+        }
+        tank.extract(*e, folders.open(*e));
+        progress.fileDone(tank.facts(*e).size);
+    }
     SetKvPromptHandler(nullptr, nullptr);
     return warnings.count > 0 ? Damaged : Success;
+}
+
+ExtractOptions extractOptions(int argc, char **argv) {
+    ExtractOptions o;
+    for (int i = 3; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--yes")
+            o.yes = true;
+        else if (arg == "-q")
+            o.quiet = true;
+        else if (arg == "-d" && i + 1 < argc)
+            o.destination = argv[++i];
+        else if (arg.size() > 1 && arg[0] == '-')
+            throw Failure(Usage, "unknown argument '" + arg + "'");
+        else
+            o.patterns.push_back(arg);
+    }
+    return o;
 }
 
 int run(int argc, char **argv) {
@@ -189,23 +220,19 @@ int run(int argc, char **argv) {
         throw Failure(Usage, "a command and a Tank file are needed");
     const std::string command = argv[1];
     const std::string file = argv[2];
-    if ((command == "list" || command == "test") && argc == 3)
-        return command == "list" ? list(file) : test(file);
-    if (command != "extract")
-        throw Failure(Usage, "unknown command or argument '" +
-                                 std::string(argc > 3 ? argv[3] : argv[1]) + "'");
-    fs::path destination = ".";
-    bool yes = false;
-    for (int i = 3; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--yes")
-            yes = true;
-        else if (arg == "-d" && i + 1 < argc)
-            destination = argv[++i];
-        else
-            throw Failure(Usage, "unknown argument '" + arg + "'");
-    }
-    return extract(file, destination, yes);
+    const std::vector<std::string> rest(argv + 3, argv + argc);
+    if (command == "info" && rest.empty())
+        return info(file);
+    if (command == "test" && rest.empty())
+        return test(file);
+    if (command == "list")
+        return list(file, rest);
+    if (command == "cat" && !rest.empty())
+        return cat(file, rest);
+    if (command == "extract")
+        return extract(file, extractOptions(argc, argv));
+    throw Failure(Usage, "unknown command or argument '" +
+                             std::string(argc > 3 ? argv[3] : argv[1]) + "'");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tools/tankcreator/folder_scan.h"
 
+#include "tools/path_pattern.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -55,10 +57,28 @@ std::vector<std::string> namesIn(const std::string &folder) {
     return names;
 }
 
-tankwriter::Node scan(const std::string &path, const std::string &name,
-                      const tankwriter::Storage &storage, unsigned depth) {
+struct Scan {
+    const tankwriter::Storage &storage;
+    const std::vector<std::string> &excludes;
+
+    bool excluded(const std::string &name, const std::string &relative) const {
+        for (const std::string &pattern : excludes)
+            if (matchesPattern(pattern, name) || matchesPattern(pattern, relative))
+                return true;
+        return false;
+    }
+
+    tankwriter::Node node(const std::string &path, const std::string &relative,
+                          const std::string &name, unsigned depth) const;
+};
+
+tankwriter::Node Scan::node(const std::string &path, const std::string &relative,
+                            const std::string &name, unsigned depth) const {
     if (name.size() > MaxNameLength)
         throw std::runtime_error("Name longer than 260 bytes: " + path);
+    if (name.find('\\') != std::string::npos)
+        throw std::runtime_error("Name holds a backslash, which the game reads as a separator: " +
+                                 path);
     if (depth > MaxDepth)
         throw std::runtime_error("Folders nested too deeply: " + path);
     const struct stat st = statOf(path);
@@ -72,17 +92,25 @@ tankwriter::Node scan(const std::string &path, const std::string &name,
     if (!S_ISDIR(st.st_mode))
         throw std::runtime_error("Not a regular file or folder: " + path);
     std::vector<tankwriter::Node> children;
-    for (const std::string &child : namesIn(path))
-        children.push_back(scan(path + "/" + child, child, storage, depth + 1));
+    for (const std::string &child : namesIn(path)) {
+        const std::string childRelative = depth == 0 ? child : relative + "/" + child;
+        if (!excluded(child, childRelative))
+            children.push_back(node(path + "/" + child, childRelative, child, depth + 1));
+    }
     return tankwriter::Node::folder(name, std::move(children), time);
 }
 
 } // namespace
 
-tankwriter::Node scanFolder(const std::string &folder, const tankwriter::Storage &storage) {
+tankwriter::Node scanFolder(const std::string &folder, const tankwriter::Storage &storage,
+                            const std::vector<std::string> &excludes) {
     if (!S_ISDIR(statOf(folder).st_mode))
         throw std::runtime_error("Not a folder: " + folder);
-    return scan(folder, "", storage, 0);
+    tankwriter::Node root = Scan{storage, excludes}.node(folder, "", "", 0);
+    // A root without children is refused by every reader ("No child in root directory.").
+    if (root.children.empty())
+        throw std::runtime_error("Nothing to pack in " + folder);
+    return root;
 }
 
 } // namespace tankcreator

@@ -1,5 +1,6 @@
 // tankcreator: packs a folder tree into a Tank file that kegtap and the game read.
 #include "kegtap/writer/tank_writer.h"
+#include "tools/tank_priority.h"
 #include "tools/tankcreator/folder_scan.h"
 
 #include <algorithm>
@@ -13,13 +14,15 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 const char *const usage =
     "Usage: tankcreator -source FOLDER -out FILE [options]\n"
     "Packs FOLDER and everything below it into the Tank file FILE (for example a .dsparty).\n"
-    "FILE is written only when the whole folder was packed.\n"
+    "FILE is written only when the whole folder was packed. A folder with nothing to pack, or a\n"
+    "name holding a backslash (the game's separator), is refused.\n"
     "\n"
     "Options:\n"
     "  -format zlib|lzo|raw   how file content is stored (default zlib)\n"
@@ -28,6 +31,12 @@ const char *const usage =
     "  -title TEXT            title text of the header (default empty)\n"
     "  -author TEXT           author text of the header (default empty)\n"
     "  -copyright TEXT        copyright text of the header (default empty)\n"
+    "  -priority RANK         which Tank wins when several hold the same file: factory,\n"
+    "                         language, expansion, patch, user (default) or a NUMBER\n"
+    "                         (decimal or 0x hex)\n"
+    "  -exclude PATTERN       leave out files and folders whose name or relative path matches\n"
+    "                         the shell PATTERN, case aside (repeatable), e.g. -exclude '*~'\n"
+    "                         -exclude .git\n"
     "  --help                 this text\n"
     "Options may also be written with two dashes.\n"
     "\n"
@@ -42,6 +51,7 @@ struct Options {
     std::string out;
     tankwriter::Storage storage;
     tankwriter::TankHeaderInfo info;
+    std::vector<std::string> excludes;
 };
 
 tankwriter::Format parseFormat(const std::string &value) {
@@ -63,6 +73,18 @@ uint32_t parseChunkSize(const std::string &value) {
     return static_cast<uint32_t>(n);
 }
 
+uint32_t parsePriority(const std::string &value) {
+    for (uint32_t i = 0; i < priorityRankCount; ++i)
+        if (value == priorityRankNames[i])
+            return i * priorityRankStep;
+    char *end = nullptr;
+    errno = 0;
+    const unsigned long long n = std::strtoull(value.c_str(), &end, 0);
+    if (value.empty() || *end != '\0' || errno != 0 || n > 0xFFFFFFFFull || value[0] == '-')
+        throw UsageError("invalid priority '" + value + "'");
+    return static_cast<uint32_t>(n);
+}
+
 // Answers nothing when --help was asked for.
 std::optional<Options> parse(int argc, char **argv) {
     Options o;
@@ -73,13 +95,17 @@ std::optional<Options> parse(int argc, char **argv) {
             return std::nullopt;
         if (arg.rfind("--", 0) == 0)
             arg.erase(0, 1);
-        static const char *const known[] = {"-source", "-out",    "-format",   "-chunk-size",
-                                            "-title",  "-author", "-copyright"};
+        static const char *const known[] = {"-source",     "-out",      "-format",
+                                            "-chunk-size", "-title",    "-author",
+                                            "-copyright",  "-priority", "-exclude"};
         if (std::find(std::begin(known), std::end(known), arg) == std::end(known))
             throw UsageError("unknown argument '" + std::string(argv[i]) + "'");
         if (i + 1 >= argc)
             throw UsageError(arg + " needs a value");
-        values[arg] = argv[++i];
+        if (arg == "-exclude")
+            o.excludes.push_back(argv[++i]);
+        else
+            values[arg] = argv[++i];
     }
     if (values["-source"].empty() || values["-out"].empty())
         throw UsageError("both -source and -out are needed");
@@ -92,13 +118,15 @@ std::optional<Options> parse(int argc, char **argv) {
     o.info.title = values["-title"];
     o.info.author = values["-author"];
     o.info.copyright = values["-copyright"];
+    if (values.count("-priority"))
+        o.info.priority = parsePriority(values["-priority"]);
     tankwriter::checkHeaderTexts(o.info);
     return o;
 }
 
 // Packs into a temporary file beside the output and renames it at the end.
 void pack(const Options &o) {
-    const tankwriter::Node tree = tankcreator::scanFolder(o.source, o.storage);
+    const tankwriter::Node tree = tankcreator::scanFolder(o.source, o.storage, o.excludes);
     std::string temporary = o.out + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)

@@ -1,0 +1,305 @@
+// kegtap's commands (info, list, extract, cat, test) and tankcreator's options, on Tanks made by
+// the project's writer and on the real Tank.
+#include "tests/kegtap/support/tank_files.h"
+#include "tests/support/realdata_path.h"
+#include "tests/tools/tool_runner.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <zlib.h>
+
+namespace {
+
+using tankwriter::Format;
+using tankwriter::Node;
+
+bool contains(const std::string &text, const std::string &part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Files in walk order: a nested file, an empty one, and one stored raw for damaging.
+Node sampleTree() {
+    return Node::folder(
+        "",
+        {Node::file("Info.gas", compressibleBytes(5000, 1)),
+         Node::file("raw.bin", randomBytes(3000, 2), {Format::Raw, 0, 0}),
+         Node::folder("World",
+                      {Node::file("empty.gas", {}),
+                       Node::folder("Maps", {Node::file("Big.gas", compressibleBytes(40000, 3)),
+                                             Node::file("noise.bin", randomBytes(9000, 4))})})});
+}
+
+std::string text(const std::vector<uint8_t> &bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class TankCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override { writeBytes(tank, tankwriter::buildTank(sampleTree())); }
+
+    TempFolder temp;
+    fs::path tank = temp / "sample.dsres";
+};
+
+TEST_F(TankCommandsTest, PatternsSelectWholePathsWithoutRegardToCase) {
+    struct Case {
+        std::vector<std::string> patterns;
+        int status;
+        std::vector<std::string> files; // extracted, in order
+    };
+    const Case cases[] = {
+        {{"*.gas"}, 0, {"Info.gas", "World/Maps/Big.gas", "World/empty.gas"}},
+        {{"world/maps/*"}, 0, {"World/Maps/Big.gas", "World/Maps/noise.bin"}},
+        {{"?nfo.GAS", "*.bin"}, 0, {"Info.gas", "World/Maps/noise.bin", "raw.bin"}},
+        {{"[rx]aw.bin"}, 0, {"raw.bin"}},
+        {{"Maps/*"}, 1, {}}, // matched against the whole path
+        {{"*.gas", "*.lnc"}, 1, {}},
+    };
+    int n = 0;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.patterns.front());
+        const fs::path out = temp / ("out" + std::to_string(n++));
+        std::vector<std::string> args{"extract", tank, "-d", out, "-q"};
+        args.insert(args.end(), c.patterns.begin(), c.patterns.end());
+        const ToolResult extracted = runTool("kegtap", args);
+        EXPECT_EQ(extracted.status, c.status) << extracted.err;
+        std::vector<std::string> listArgs{"list", tank};
+        listArgs.insert(listArgs.end(), c.patterns.begin(), c.patterns.end());
+        const ToolResult listed = runTool("kegtap", listArgs);
+        EXPECT_EQ(listed.status, c.status);
+        std::vector<std::string> files;
+        if (fs::exists(out))
+            for (const auto &[path, content] : listTree(out))
+                if (content != "<dir>")
+                    files.push_back(path);
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, c.files);
+        for (const std::string &f : c.files)
+            EXPECT_TRUE(contains(listed.out, f)) << listed.out;
+        if (c.status != 0) {
+            EXPECT_TRUE(contains(extracted.err, "no file matches '" + c.patterns.back() + "'"))
+                << extracted.err;
+            EXPECT_FALSE(fs::exists(out / "Info.gas")); // nothing extracted
+        }
+        EXPECT_TRUE(c.status != 0 || extracted.err.empty()); // silent when not a terminal
+    }
+}
+
+TEST_F(TankCommandsTest, ListEndsWithTheTotals) {
+    const ToolResult all = runTool("kegtap", {"list", tank});
+    ASSERT_EQ(all.status, 0) << all.err;
+    // 5000 + 3000 + 0 + 40000 + 9000 content bytes; the raw and random files are stored as
+    // they are, the Gas text shrinks.
+    const std::string last = all.out.substr(all.out.rfind('\n', all.out.size() - 2) + 1);
+    EXPECT_EQ(last.substr(0, 12), "       57000") << last;
+    EXPECT_TRUE(contains(last, " 5 files, ")) << last;
+    const unsigned long long stored = std::stoull(last.substr(last.find("files, ") + 7));
+    EXPECT_GT(stored, 12000u);
+    EXPECT_LT(stored, 57000u);
+    const ToolResult some = runTool("kegtap", {"list", tank, "*.bin"});
+    EXPECT_TRUE(contains(some.out, "       12000  ")) << some.out;
+    EXPECT_TRUE(contains(some.out, " 2 files, 12000 bytes stored (100.0%)")) << some.out;
+}
+
+TEST_F(TankCommandsTest, CatWritesCheckedContentOnly) {
+    const std::vector<uint8_t> big = compressibleBytes(40000, 3);
+    const ToolResult nested = runTool("kegtap", {"cat", tank, "world/maps/big.GAS", "Info.gas"});
+    EXPECT_EQ(nested.status, 0) << nested.err;
+    EXPECT_EQ(nested.out, text(big) + text(compressibleBytes(5000, 1)));
+
+    const ToolResult missing = runTool("kegtap", {"cat", tank, "World/Maps"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(contains(missing.err, "no file World/Maps")) << missing.err;
+
+    tankwriter::TankLayout layout;
+    std::vector<uint8_t> bytes = tankwriter::buildTank(sampleTree(), {}, &layout);
+    bytes[layout.files[1].storedPosition + 10] ^= 0x40; // raw.bin
+    writeBytes(tank, bytes);
+    const ToolResult damaged = runTool("kegtap", {"cat", tank, "raw.bin"});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_TRUE(damaged.out.empty());
+    EXPECT_TRUE(contains(damaged.err, "Extracted file has different CRC32.")) << damaged.err;
+}
+
+TEST_F(TankCommandsTest, WrittenDataChecksumIsTheCrcOfTheContentsInWalkOrder) {
+    const std::vector<uint8_t> bytes = readBytes(tank);
+    uLong crc = 0;
+    for (const auto &content : {compressibleBytes(5000, 1), randomBytes(3000, 2),
+                                compressibleBytes(40000, 3), randomBytes(9000, 4)})
+        crc = crc32_z(crc, content.data(), content.size());
+    EXPECT_EQ(tankwriter::getU32(bytes, 84), crc);
+    EXPECT_EQ(runTool("kegtap", {"test", tank}).status, 0);
+
+    std::vector<uint8_t> wrong = bytes;
+    tankwriter::putU32(wrong, 84, static_cast<uint32_t>(crc) ^ 1);
+    writeBytes(tank, wrong);
+    const ToolResult tested = runTool("kegtap", {"test", tank});
+    EXPECT_EQ(tested.status, 1);
+    EXPECT_TRUE(contains(tested.err, "data checksum")) << tested.err;
+}
+
+TEST_F(TankCommandsTest, TankCreatorPrioritySetsTheRank) {
+    const fs::path source = temp / "mod";
+    fs::create_directories(source);
+    writeBytes(source / "a.gas", textBytes("a = 1;"));
+    const std::pair<std::string, std::string> cases[] = {
+        {"factory", "factory"}, {"language", "language"}, {"expansion", "expansion"},
+        {"patch", "patch"},     {"user", "user"},         {"0x3001", "0x3001"},
+        {"20480", "0x5000"},
+    };
+    for (const auto &[given, shown] : cases) {
+        const fs::path out = temp / (given + ".dsres");
+        ASSERT_EQ(
+            runTool("tankcreator", {"-source", source, "-out", out, "-priority", given}).status, 0);
+        EXPECT_TRUE(contains(runTool("kegtap", {"info", out}).out, "Priority:         " + shown))
+            << given;
+    }
+    EXPECT_TRUE(
+        contains(runTool("kegtap", {"info", temp / "user.dsres"}).out, "Files:            1"));
+    for (const std::string bad : {"mod", "-1", "0x100000000", ""})
+        EXPECT_EQ(runTool("tankcreator", {"-source", source, "-out", temp / "x", "-priority", bad})
+                      .status,
+                  2)
+            << bad;
+}
+
+TEST_F(TankCommandsTest, TankCreatorExcludesAndRefusesWhatNoReaderAccepts) {
+    const fs::path source = temp / "mod";
+    fs::create_directories(source / ".git/objects");
+    fs::create_directories(source / "Maps");
+    writeBytes(source / ".git/objects/x", textBytes("git"));
+    writeBytes(source / "Maps/a.gas", textBytes("a"));
+    writeBytes(source / "Maps/a.gas~", textBytes("old"));
+    writeBytes(source / "Maps/b.GAS.BAK", textBytes("old"));
+    const fs::path out = temp / "mod.dsres";
+    const ToolResult packed =
+        runTool("tankcreator", {"-source", source, "-out", out, "-exclude", "*~", "-exclude",
+                                ".git", "-exclude", "maps/*.bak"});
+    ASSERT_EQ(packed.status, 0) << packed.err;
+    const ToolResult listed = runTool("kegtap", {"list", out});
+    EXPECT_TRUE(contains(listed.out, " 1 files, ")) << listed.out;
+    EXPECT_TRUE(contains(listed.out, "Maps/a.gas\n")) << listed.out;
+    EXPECT_EQ(runTool("kegtap", {"test", out}).status, 0);
+
+    fs::create_directories(temp / "empty");
+    fs::create_directories(temp / "slash");
+    writeBytes(temp / "slash/a\\b.gas", textBytes("x"));
+    const std::vector<std::vector<std::string>> refused = {
+        {"-source", temp / "empty", "-out", temp / "r1"},
+        {"-source", source, "-out", temp / "r2", "-exclude", "*"},
+        {"-source", temp / "slash", "-out", temp / "r3"},
+    };
+    for (const auto &args : refused) {
+        const ToolResult r = runTool("tankcreator", args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_FALSE(fs::exists(args[3]));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 5);
+}
+
+TEST_F(TankCommandsTest, HelpListsEveryCommandAndOption) {
+    const std::pair<std::string, std::vector<std::string>> tools[] = {
+        {"kegtap",
+         {"info FILE", "list FILE [PATTERN...]", "test FILE", "extract FILE", "-d FOLDER", "--yes",
+          "-q", "cat FILE PATH...", "--help"}},
+        {"tankcreator",
+         {"-source", "-out", "-format", "-chunk-size", "-title", "-author", "-copyright",
+          "-priority", "factory", "language", "expansion", "patch", "user", "-exclude", "--help"}},
+    };
+    for (const auto &[tool, words] : tools) {
+        const ToolResult help = runTool(tool, {"--help"});
+        EXPECT_EQ(help.status, 0);
+        for (const std::string &w : words)
+            EXPECT_TRUE(contains(help.out, w)) << tool << ": " << w;
+    }
+}
+
+// The tools answer as the library does where a second reader used to disagree with it.
+TEST_F(TankCommandsTest, ChildlessSubFolderWithoutParentIsRefusedAsTheLibraryRefusesIt) {
+    tankwriter::TankLayout layout;
+    std::vector<uint8_t> bytes = tankwriter::buildTank(
+        Node::folder("", {Node::file("a.gas", textBytes("a")), Node::folder("lost", {})}), {},
+        &layout);
+    ASSERT_EQ(layout.directories.size(), 2u);
+    tankwriter::putU32(bytes, layout.indexOffset + layout.directories[1].entryOffset, 0);
+    tankwriter::refreshIndexCrc(bytes);
+    writeBytes(tank, bytes);
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"test"},
+                                                 {"list"},
+                                                 {"info"},
+                                                 {"cat", "a.gas"},
+                                                 {"extract", "-d", temp / "out"}}) {
+        std::vector<std::string> all{args.front(), tank};
+        all.insert(all.end(), args.begin() + 1, args.end());
+        const ToolResult r = runTool("kegtap", all);
+        EXPECT_EQ(r.status, 1) << args.front();
+        EXPECT_TRUE(contains(r.err, "No child in root directory.")) << r.err;
+    }
+}
+
+TEST_F(TankCommandsTest, DeclaredIndexSizeIsCheckedAgainstTheFileBeforeAllocation) {
+    std::vector<uint8_t> bytes = tankwriter::buildTank(sampleTree());
+    bytes.resize(1024);
+    for (const uint32_t size : {512u << 20, 0xFFFFFFF0u}) {
+        tankwriter::putU32(bytes, 12, 800);
+        tankwriter::putU32(bytes, 20, size);
+        writeBytes(tank, bytes);
+        const ToolResult r = runTool("kegtap", {"list", tank});
+        EXPECT_EQ(r.status, 1) << size;
+        EXPECT_TRUE(contains(r.err, "Failure to read index.")) << r.err;
+    }
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 100 * 1024); // kilobytes
+}
+
+TEST_F(TankCommandsTest, DeepTreesExtractBelowThePathLengthLimit) {
+    const std::string name(200, 'd');
+    Node tree = Node::file("deep.gas", textBytes("bottom"));
+    for (int i = 0; i < 40; ++i) // 8 KB of path, twice PATH_MAX
+        tree = Node::folder(name, {std::move(tree)});
+    writeBytes(tank, tankwriter::buildTank(Node::folder("", {std::move(tree)})));
+    const ToolResult r = runTool("kegtap", {"extract", tank, "-d", temp / "out"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    int fd = ::open((temp / "out").c_str(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < 40 && fd >= 0; ++i) {
+        const int next = ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        ::close(fd);
+        fd = next;
+    }
+    ASSERT_GE(fd, 0);
+    const int file = ::openat(fd, "deep.gas", O_RDONLY);
+    ::close(fd);
+    ASSERT_GE(file, 0);
+    char content[16] = {};
+    EXPECT_EQ(::read(file, content, sizeof content), 6);
+    ::close(file);
+    EXPECT_STREQ(content, "bottom");
+    EXPECT_EQ(runTool("kegtap", {"test", tank}).status, 0);
+    EXPECT_EQ(runTool("kegtap", {"cat", tank, std::string(40 * 201, 'x')}).status, 1);
+}
+
+// The real Tank made by the game's tools.
+TEST(RealTankInfoTest, InfoShowsTheHeaderAsTheAuthorWroteIt) {
+    const fs::path pumpkin = RealDataPath("tank/Pumpkin.dsmap");
+    if (pumpkin.empty())
+        return;
+    const ToolResult info = runTool("kegtap", {"info", pumpkin});
+    ASSERT_EQ(info.status, 0) << info.err;
+    for (const std::string line :
+         {"Creator:          USER", "Product version:  0.5.2002.3.8.1", "Priority:         user",
+          "Build time:       2023-03-18 ", "Copyright:        CC-BY-SA 2022\n",
+          "Build text:       \n", "Title:            Pumpkin\n",
+          "Author:           Johannes F\xc3\xb6rstner\n", "Data checksum:    0x6c29163d",
+          "Folders:          13", "Files:            28", "Content bytes:    10438"})
+        EXPECT_TRUE(contains(info.out, line)) << line << "\n" << info.out;
+    // The data checksum recomputed from the contents matches the game's tools.
+    const ToolResult tested = runTool("kegtap", {"test", pumpkin});
+    EXPECT_EQ(tested.status, 0) << tested.err;
+    EXPECT_TRUE(tested.err.empty()) << tested.err;
+}
+
+} // namespace
