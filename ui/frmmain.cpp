@@ -200,6 +200,7 @@ void TfrmMain::WriteSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
+    settings.SaveFolder = chosenSaveFolder;
     settings.RecentHeros = ToList(Hero->RecentHeros());
     settings.Data = moc.Lines();
     settings.FormTop = y();

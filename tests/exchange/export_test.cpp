@@ -76,6 +76,13 @@ TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
     EXPECT_TRUE(QFile::exists(party()));
 }
 
+TEST_F(Export, MissingSaveFolderIsCreated) {
+    ASSERT_TRUE(QDir(t.folders.save).removeRecursively());
+    exporter.Export1Click();
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    EXPECT_TRUE(QFile::exists(party()));
+}
+
 TEST_F(Export, ModifiedHeroIsSavedFirst) {
     host.modified = true;
     exporter.Export1Click();
