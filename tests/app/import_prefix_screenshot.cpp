@@ -1,18 +1,17 @@
 // Starts the editor as a Steam player's first start would find it: a fake home whose only saved
 // party lies in a Proton prefix. Opens File > Import and saves what the screen shows of the
 // window and its menus. Run under a virtual X server: scripts/prefix-screenshot.sh.
+#include "tests/ui/screenshot_driver.h"
+
 #include "app/folders.h"
 #include "hero/game_save_folder.h"
 #include "hero/hero.h"
 #include "ui/frmmain.h"
-#include "ui/qtdesktop.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,13 +38,9 @@ void MakeFakeHome(const QString &home) {
 int main(int argc, char *argv[]) {
     QTemporaryDir root;
     MakeFakeHome(root.path() + "/home");
-    QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: import_prefix_screenshot <picture.png>\n");
+    const ScreenshotDriver driver(argc, argv);
+    if (!driver.ready())
         return 2;
-    }
-    QtDesktop desktop;
-    setDesktop(&desktop);
 
     const QString program = root.path() + "/program";
     QDir().mkpath(program);
@@ -81,12 +76,9 @@ int main(int argc, char *argv[]) {
 
         const QRect area =
             window.frameGeometry().united(window.Import1->geometry()).adjusted(-8, -8, 8, 8);
-        const QPixmap shot =
-            window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-        result = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        result = driver.save(window, area) ? 0 : 1;
         window.File1->close();
         window.Hero->MarkUnmodified();
     }
-    setDesktop(nullptr);
     return result;
 }

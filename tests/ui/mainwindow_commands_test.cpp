@@ -277,8 +277,9 @@ TEST_F(MainWindowTest, TheShippedHelpPageExplainsTheCommands) {
     QFile page(qEnvironmentVariable("THALREX_PROGRAM_DIR") + QStringLiteral("/help/index.html"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
     const QString text = QString::fromUtf8(page.readAll());
-    for (const char *command : {"New", "Open...", "Import", "Revert", "Save", "Export", "Exit",
-                                "Undo", "Farmer", "Heroes", "Advanced", "My Documents", "About"})
+    for (const char *command :
+         {"New", "Open...", "Import", "Revert", "Save", "Export", "Exit", "Undo", "Farmer",
+          "Heroes", "Advanced", "My Documents", "Save Folder...", "About"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(command))) << command;
 }
 

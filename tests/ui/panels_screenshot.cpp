@@ -1,14 +1,13 @@
 // Shows the editor with a new hero, drags the melee bar to level 30 and a bit through the
 // real widgets, then saves what the screen shows of the window. Run under a virtual X server:
 // scripts/panels-screenshot.sh.
+#include "tests/ui/screenshot_driver.h"
+
 #include "hero/hero.h"
 #include "ui/ds_shape.h"
 #include "ui/frmmain.h"
-#include "ui/qtdesktop.h"
 #include "ui/skill_panels.h"
 
-#include <QApplication>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,13 +15,9 @@
 #include <cstdio>
 
 int main(int argc, char *argv[]) {
-    QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: panels_screenshot <picture.png>\n");
+    const ScreenshotDriver driver(argc, argv);
+    if (!driver.ready())
         return 2;
-    }
-    QtDesktop desktop;
-    setDesktop(&desktop);
 
     QTemporaryDir root;
     const QString base = root.path() + "/";
@@ -48,14 +43,10 @@ int main(int argc, char *argv[]) {
         window.statusBar()->showMessage(bar->statusTip());
         QTest::qWait(300);
 
-        const QRect frame = window.frameGeometry();
-        const QPixmap shot =
-            window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
         std::printf("melee level %d, uber %.2f\n", window.Hero->Melee().CurrentLevel(),
                     double(window.Hero->Uber()));
-        result = shot.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        result = driver.save(window, window.frameGeometry()) ? 0 : 1;
         window.Hero->MarkUnmodified(); // nothing to ask on the way out
     }
-    setDesktop(nullptr);
     return result;
 }
