@@ -53,9 +53,7 @@ int main(int argc, char *argv[]) {
     int result = 1;
     {
         TfrmMain window(folders);
-        window.move(40, 40);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
+        if (!ScreenshotDriver::show(window))
             return 1;
         // Opens File, then Import, and points at the first party the way a user's mouse does.
         QMenuBar *bar = window.menuBar();

@@ -27,9 +27,7 @@ int main(int argc, char *argv[]) {
     int result = 1;
     {
         TfrmMain window(folders);
-        window.move(40, 40);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
+        if (!ScreenshotDriver::show(window))
             return 1;
 
         // Each pass over the bar's right end is one more level; stop 40 % into level 30.

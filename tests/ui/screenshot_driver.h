@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QTest>
 #include <QWidget>
 
 #include <cstdio>
@@ -24,6 +25,13 @@ public:
 
     // False when the picture was not named.
     bool ready() const { return !picture.isEmpty(); }
+
+    // Shows the window near the screen's corner; false when it never appears.
+    static bool show(QWidget &window) {
+        window.move(40, 40);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
 
     // Saves what the screen shows in the area (screen coordinates) around the widget.
     bool save(const QWidget &widget, const QRect &area) const {
