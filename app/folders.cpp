@@ -1,8 +1,12 @@
 #include "app/folders.h"
 
+#include "app/savefolder_search.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <cstdlib>
 
 namespace {
 
@@ -42,4 +46,14 @@ ProgramFolders ComputeProgramFolders(const QString &programFolder, bool programF
 bool IsWritableFolder(const QString &folder) {
     QTemporaryFile probe(WithSlash(folder) + QStringLiteral(".thalrex-XXXXXX"));
     return probe.open();
+}
+
+QString FindSaveFolder(const QString &configured, const QString &documentsSave) {
+    const EnvLookup env = [](const char *name) {
+        const char *value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return QString::fromStdString(ChooseSaveFolder(configured.toStdString(),
+                                                   documentsSave.toStdString(),
+                                                   QDir::homePath().toStdString(), env));
 }

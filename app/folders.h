@@ -9,3 +9,8 @@ ProgramFolders ComputeProgramFolders(const QString &programFolder, bool programF
 
 // Whether files can be created in the folder (tried, not guessed from permission bits).
 bool IsWritableFolder(const QString &folder);
+
+// The game's save folder at start-up: the configured folder (the settings key SaveFolder) when it
+// exists, else documentsSave when it exists, else the save folder of a Wine or Proton prefix of
+// the user, else documentsSave.
+QString FindSaveFolder(const QString &configured, const QString &documentsSave);

@@ -9,6 +9,7 @@
 #include "ui/frmmain.h"
 #include "ui/images.h"
 #include "ui/qtdesktop.h"
+#include "ui/settingsfile.h"
 
 #include <QDir>
 
@@ -19,9 +20,11 @@ int main(int argc, char *argv[]) {
 
     // Everything the run needs to know of the machine, computed once before the window exists.
     const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    const ProgramFolders folders =
-        ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
+    ProgramFolders folders = ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
     SetDocumentsFolder(folders.Documents.toStdString());
+    TStoredSettings stored;
+    ReadSettingsFile(folders.SettingsFile, stored);
+    folders.Save = FindSaveFolder(stored.SaveFolder, folders.Save);
     SetGameSaveFolder(folders.Save.toStdString());
     SetMaxLevel(150);
 

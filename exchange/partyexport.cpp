@@ -7,6 +7,7 @@
 #include "exchange/tankcreator.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +71,10 @@ void TPartyExport::ExportHero() {
         ExportWithDialog();
         return;
     }
+    // A save folder found nowhere is the default one, which the game has not made yet.
+    if (!QDir().mkpath(folders.save))
+        throw std::runtime_error(
+            ("Cannot create the save folder " + folders.save + '.').toStdString());
     switch (RunTankCreator(host.setting(TankCreator), host.Folder(), partyFile(folders.save))) {
     case TankOutcome::Succeeded:
         reportSucceeded();

@@ -15,6 +15,8 @@ public:
     bool AskRetryManually();
     void ExportWithDialog();
     bool ShowTankDialog(QString &source, QString &output, bool &always);
+    // The save folder chosen by hand.
+    void SetSaveFolder(const QString &folder) { folders.save = folder; }
 
 private:
     bool settingIsTrue(const QString &key) const;

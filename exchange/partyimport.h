@@ -26,6 +26,8 @@ public:
     void Browse1Click();
     // Imports the party file; throws when the library cannot be bound or the hero not opened.
     void ImportParty(const QString &path);
+    // The save folder chosen by hand; the next File menu opening lists its parties.
+    void SetSaveFolder(const QString &folder) { folders.save = folder; }
 
     // The party file picker's initial folder, kept in the settings file.
     QString dlgOpenTankInitialDir;

@@ -2,6 +2,8 @@
 
 #include "hero/documents_folder.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string &Folder() {
@@ -17,4 +19,13 @@ const std::string &GameSaveFolder() {
 
 void SetGameSaveFolder(const std::string &folder) {
     Folder() = folder;
+}
+
+std::string GamePathOf(const std::string &path) {
+    static const std::string driveC = "/drive_c/";
+    const size_t at = path.find(driveC);
+    std::string game =
+        at == std::string::npos ? "Z:" + path : "C:\\" + path.substr(at + driveC.size());
+    std::replace(game.begin(), game.end(), '/', '\\');
+    return game;
 }

@@ -137,7 +137,7 @@ void TDSHero::SaveFolder(const std::string &folder) {
 }
 
 std::string TDSHero::FileNameValue() const {
-    std::string value = IsNew_ ? Quoted(GameSaveFolder() + SavedName_ + ".dsparty")
+    std::string value = IsNew_ ? Quoted(GamePathOf(GameSaveFolder() + SavedName_ + ".dsparty"))
                                : InfoDoc_.GetValue("info\rfile_name");
     const std::string saved = SavedName_ + ".dsparty";
     const size_t at = FindText(value, saved);

@@ -197,6 +197,7 @@ void TfrmMain::WriteSettings() {
     settings.HeroFolder = Q(Hero->Folder());
     settings.PicInitialDir = dlgPicInitialDir;
     settings.OpenTankInitialDir = Import->dlgOpenTankInitialDir;
+    settings.SaveFolder = chosenSaveFolder;
     settings.RecentHeros = RecentHerosText();
     settings.Data = moc.Lines();
     settings.FormTop = y();

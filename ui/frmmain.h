@@ -53,7 +53,7 @@ public:
     // The folder browser of Open and Save As: the chosen folder, or empty.
     QString BrowseFolder(const QString &label);
 
-    const ProgramFolders Folders;
+    ProgramFolders Folders; // only the save folder changes, by Help > Save Folder...
     const std::unique_ptr<TDSHero> Hero;
     TSettingsList moc;              // the settings list
     QString dlgPicInitialDir;       // portrait picker's initial folder
@@ -110,6 +110,7 @@ public:
     QMenu *Help1 = nullptr;
     QAction *Advanced1 = nullptr;
     QAction *MyDocuments1 = nullptr;
+    QAction *SaveFolder1 = nullptr;
     QAction *N8 = nullptr;
     QAction *Help2 = nullptr;
     QAction *About1 = nullptr;
@@ -126,6 +127,9 @@ public:
     void HeroItemClick(const QAction *item);
     void Advanced1Click();
     void MyDocuments1Click();
+    void SaveFolder1Click();
+    // Makes the folder the save folder of import, export and new heroes, kept as SaveFolder.
+    void SetSaveFolder(const QString &folder);
     void Help2Click();
     void About1Click();
     // The help page shipped in the program folder.
@@ -171,6 +175,7 @@ protected:
 private:
     void CreateHeader();
     void CreateMenu();
+    void ShowSaveFolderHint();
     void ConnectMenu();
     void ConnectHero();
     void FormCreate();
@@ -188,6 +193,7 @@ private:
     void SetRecentHeros(const QStringList &lines);
 
     QStringList shownRecentHeros; // the recent heroes the Heroes menu shows
+    QString chosenSaveFolder;     // the save folder chosen by hand in this run, or empty
     bool shown = false;
     bool settingsWritten = false;
 };

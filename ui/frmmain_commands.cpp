@@ -3,7 +3,10 @@
 
 #include "exchange/desktop.h"
 #include "exchange/messages.h"
+#include "exchange/partyexport.h"
 #include "exchange/partyimport.h"
+#include "exchange/paths.h"
+#include "hero/game_save_folder.h"
 #include "hero/hero.h"
 
 #include <QAction>
@@ -95,9 +98,31 @@ void TfrmMain::Help2Click() {
     desktop().openUrl(QUrl::fromLocalFile(page));
 }
 
+void TfrmMain::SaveFolder1Click() {
+    FolderPickSpec pick;
+    pick.label = QStringLiteral("Select the game's save folder:");
+    pick.initial = Folders.Save;
+    pick.newFolder = true;
+    const QString folder = desktop().pickFolder(pick);
+    if (!folder.isEmpty())
+        SetSaveFolder(folder);
+}
+
+void TfrmMain::SetSaveFolder(const QString &folder) {
+    Folders.Save = withTrailingSlash(folder);
+    chosenSaveFolder = Folders.Save;
+    SetGameSaveFolder(Folders.Save.toStdString());
+    Import->SetSaveFolder(Folders.Save);
+    Export->SetSaveFolder(Folders.Save);
+    Import->RefreshImportMenu();
+    ShowSaveFolderHint();
+}
+
 void TfrmMain::About1Click() {
     desktop().message(QStringLiteral("Thalrex\r\rVersion 1.3a\r\r"
-                                     "The hero editor for Dungeon Siege saved parties."),
+                                     "The hero editor for Dungeon Siege saved parties.\r\r"
+                                     "Save folder: ") +
+                          Folders.Save,
                       QStringLiteral("About Thalrex"), MsgType::Information, MsgButtons::Ok,
                       MsgAnswer::Ok);
 }

@@ -112,6 +112,9 @@ void TfrmMain::CreateMenu() {
     Advanced1->setChecked(false);
     MyDocuments1 = AddItem(Help1, QStringLiteral("MyDocuments1"), QStringLiteral("&My Documents"),
                            QStringLiteral("Open <My Documents>"));
+    SaveFolder1 =
+        AddItem(Help1, QStringLiteral("SaveFolder1"), QStringLiteral("&Save Folder..."), QString());
+    ShowSaveFolderHint();
     N8 = AddSeparator(Help1, QStringLiteral("N8"));
     Help2 = AddItem(Help1, QStringLiteral("Help2"), QStringLiteral("&Help"),
                     QStringLiteral("Open online help"), QKeySequence(Qt::Key_F1));
@@ -136,6 +139,7 @@ void TfrmMain::ConnectMenu() {
     // The item checks and clears itself; its visibility rule follows every change.
     connect(Advanced1, &QAction::toggled, this, [this] { ApplyAdvanced(); });
     ConnectCommand(MyDocuments1, [this] { MyDocuments1Click(); });
+    ConnectCommand(SaveFolder1, [this] { SaveFolder1Click(); });
     ConnectCommand(Help2, [this] { Help2Click(); });
     ConnectCommand(About1, [this] { About1Click(); });
 }
@@ -146,4 +150,9 @@ void TfrmMain::ApplyAdvanced() {
     Save1->setVisible(advanced);
     SaveAs1->setVisible(advanced);
     Heros1->menuAction()->setVisible(advanced);
+}
+
+void TfrmMain::ShowSaveFolderHint() {
+    SetHint(SaveFolder1,
+            QStringLiteral("Choose the game's save folder (now %1)").arg(Folders.Save));
 }

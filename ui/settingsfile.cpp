@@ -120,6 +120,7 @@ void ReadSettingsFile(const QString &path, TStoredSettings &settings) {
     ReadText(ini, "Hero.Folder", settings.HeroFolder);
     ReadText(ini, "dlgPic.InitialDir", settings.PicInitialDir);
     ReadText(ini, "dlgOpenTank.InitialDir", settings.OpenTankInitialDir);
+    ReadText(ini, "SaveFolder", settings.SaveFolder);
     ReadList(ini, RecentSection, settings.RecentHeros);
     ReadList(ini, DataSection, settings.Data);
     ReadInt(ini, "FormTop", settings.FormTop);
@@ -134,6 +135,8 @@ bool WriteSettingsFile(const QString &path, const TStoredSettings &settings) {
     ini.Set(MainSection, "Hero.Folder", settings.HeroFolder);
     ini.Set(MainSection, "dlgPic.InitialDir", settings.PicInitialDir);
     ini.Set(MainSection, "dlgOpenTank.InitialDir", settings.OpenTankInitialDir);
+    if (!settings.SaveFolder.isEmpty())
+        ini.Set(MainSection, "SaveFolder", settings.SaveFolder);
     ini.SetList(RecentSection, settings.RecentHeros);
     ini.SetList(DataSection, settings.Data);
     ini.Set(MainSection, "FormTop", QString::number(settings.FormTop));

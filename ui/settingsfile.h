@@ -11,6 +11,7 @@ struct TStoredSettings {
     QString HeroFolder;         // Hero.Folder
     QString PicInitialDir;      // dlgPic.InitialDir
     QString OpenTankInitialDir; // dlgOpenTank.InitialDir
+    QString SaveFolder;         // the game's save folder chosen by hand; empty when never chosen
     QStringList RecentHeros;    // section Main.Hero.RecentHeros
     QStringList Data;           // section Main.moc.Data, the settings list
 };

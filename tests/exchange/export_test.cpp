@@ -77,6 +77,13 @@ TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
     EXPECT_TRUE(QFile::exists(party()));
 }
 
+TEST_F(Export, MissingSaveFolderIsCreated) {
+    ASSERT_TRUE(QDir(t.folders.save).removeRecursively());
+    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.Export1Click();
+    EXPECT_TRUE(QFile::exists(party()));
+}
+
 TEST_F(Export, ModifiedHeroIsSavedFirst) {
     host.modified = true;
     d.ExpectMessage("Export succeded.", MsgAnswer::Ok);

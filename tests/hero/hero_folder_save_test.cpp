@@ -68,7 +68,7 @@ TEST_F(HeroFolderTest, NewHeroSavedDiffersFromTheTemplatesOnlyInTheOwnedKeys) {
     EXPECT_EQ(ReadAll(folder + "Info.gas"),
               WithLines(WithCrLf(InfoTemplate),
                         {{"\"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\"",
-                          "\"/home/player/Documents/Dungeon Siege/Save/Hero.dsparty\""}}));
+                          "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Hero.dsparty\""}}));
     std::vector<std::pair<std::string, std::string>> partyChanges = {
         {"template_name = skeleton_good;", "template_name = Skeleton_Good;"}};
     for (const char *name : {"combat_magic", "dexterity", "intelligence", "melee", "nature_magic",
@@ -163,12 +163,34 @@ TEST_F(HeroFolderTest, FileNameNotNamedAfterTheHeroStaysAsItIs) {
               "\"C:\\Documents\\Dungeon Siege\\Save\\quicksave.dsparty\"");
 }
 
-TEST_F(HeroFolderTest, NewHeroRenamedBeforeItsFirstSaveIsNamedInTheSaveFolder) {
-    hero.NewHero();
-    hero.SetName("Bob");
-    hero.SaveFolder(temp / "Bob");
-    EXPECT_EQ(ValueIn(ReadAll(temp / "Bob/Info.gas"), "info/file_name"),
-              "\"/home/player/Documents/Dungeon Siege/Save/Bob.dsparty\"");
+// A new hero's file_name is the save folder as the game sees it under Wine; a rename after the
+// first save still finds the saved name in it.
+TEST_F(HeroFolderTest, NewHeroFileNameTakesTheGamesPathForm) {
+    const struct {
+        const char *saveFolder;
+        const char *firstSave; // file_name after saving the new hero named Bob
+        const char *renamed;   // file_name after renaming him Rob and saving again
+    } cases[] = {
+        {"/home/p/.steam/steam/steamapps/compatdata/39190/pfx/drive_c/users/steamuser/Documents/"
+         "Dungeon Siege/Save/",
+         "\"C:\\users\\steamuser\\Documents\\Dungeon Siege\\Save\\Bob.dsparty\"",
+         "\"C:\\users\\steamuser\\Documents\\Dungeon Siege\\Save\\Rob.dsparty\""},
+        {"/home/player/Documents/Dungeon Siege/Save/",
+         "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Bob.dsparty\"",
+         "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Rob.dsparty\""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.saveFolder);
+        SetGameSaveFolder(c.saveFolder);
+        hero.NewHero();
+        hero.SetName("Bob");
+        hero.SaveFolder(temp / "Bob");
+        const std::string info = temp / "Bob/Info.gas";
+        EXPECT_EQ(ValueIn(ReadAll(info), "info/file_name"), c.firstSave);
+        hero.SetName("Rob");
+        hero.SaveFolder("");
+        EXPECT_EQ(ValueIn(ReadAll(info), "info/file_name"), c.renamed);
+    }
 }
 
 TEST_F(HeroFolderTest, FolderWithoutPortraitGetsOneOnSave) {

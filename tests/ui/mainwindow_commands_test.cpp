@@ -1,6 +1,9 @@
 // The main window's commands: asking to save, saving, reverting, undo, Farmer and the rest.
 #include "mainwindow_fixture.h"
 
+#include "hero/game_save_folder.h"
+#include "ui/hints.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -274,7 +277,40 @@ TEST_F(MainWindowTest, TheShippedHelpPageExplainsTheCommands) {
     QFile page(qEnvironmentVariable("THALREX_PROGRAM_DIR") + QStringLiteral("/help/index.html"));
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
     const QString text = QString::fromUtf8(page.readAll());
-    for (const char *command : {"New", "Open...", "Import", "Revert", "Save", "Export", "Exit",
-                                "Undo", "Farmer", "Heroes", "Advanced", "My Documents", "About"})
+    for (const char *command :
+         {"New", "Open...", "Import", "Revert", "Save", "Export", "Exit", "Undo", "Farmer",
+          "Heroes", "Advanced", "My Documents", "Save Folder...", "About"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(command))) << command;
+}
+
+TEST_F(MainWindowTest, SaveFolderChosenByHandServesImportAndIsKept) {
+    WriteFile(folders.Program + QStringLiteral("libkegtap.so"), QStringLiteral("listing needs it"));
+    TfrmMain &w = Start();
+    const QString chosen = root.path() + QStringLiteral("/prefix/drive_c/users/me/Documents/Save");
+    ASSERT_TRUE(QDir().mkpath(chosen));
+    WriteFile(chosen + QStringLiteral("/Bob.dsparty"), QStringLiteral("tank"));
+
+    desktop.ExpectFolderPick(QString());
+    w.SaveFolder1->trigger();
+    EXPECT_EQ(QString::fromStdString(GameSaveFolder()), folders.Save) << "a cancel changes nothing";
+    desktop.ExpectFolderPick(chosen);
+    w.SaveFolder1->trigger();
+    const TestDesktop::Prompt &pick = desktop.Prompts().back();
+    EXPECT_EQ(pick.folder.label, QStringLiteral("Select the game's save folder:"));
+    EXPECT_EQ(pick.folder.initial, folders.Save);
+
+    const QString saveFolder = chosen + QLatin1Char('/');
+    EXPECT_EQ(QString::fromStdString(GameSaveFolder()), saveFolder);
+    EXPECT_TRUE(Hint(w.SaveFolder1).contains(saveFolder));
+    QStringList listed;
+    for (const QAction *item : w.Import1->actions())
+        listed << item->statusTip();
+    EXPECT_TRUE(listed.contains(saveFolder + QStringLiteral("Bob.dsparty")))
+        << listed.join(',').toStdString();
+    desktop.ExpectMessageContaining(QStringLiteral("Save folder: ") + saveFolder, MsgAnswer::Ok);
+    w.About1->trigger();
+
+    Stop();
+    EXPECT_TRUE(
+        ReadFile(folders.SettingsFile).contains(QStringLiteral("SaveFolder=") + saveFolder));
 }

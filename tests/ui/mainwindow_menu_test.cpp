@@ -48,6 +48,7 @@ const TMenuRow Rows[] = {
     {"Farmer1", "&Farmer", "", "Set hero to minimum levels", true, false},
     {"Advanced1", "Ad&vanced", "", "Checked to enable advanced menu options", true, false},
     {"MyDocuments1", "&My Documents", "", "Open <My Documents>", true, false},
+    {"SaveFolder1", "&Save Folder...", "", "Choose the game's save folder (now %1)", true, false},
     {"N8", "", "", "", true, false},
     {"Help2", "&Help", "F1", "Open online help", true, false},
     {"About1", "&About", "", "Display application version", true, false},
@@ -90,8 +91,11 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutHintAndState) {
             continue;
         EXPECT_EQ(item->text(), QString::fromLatin1(row.caption));
         EXPECT_EQ(item->shortcut(), QKeySequence(QString::fromLatin1(row.shortcut)));
-        EXPECT_EQ(Hint(item), QString::fromLatin1(row.hint));
-        EXPECT_EQ(item->statusTip(), QString::fromLatin1(row.hint));
+        QString hint = QString::fromLatin1(row.hint);
+        if (hint.contains(QStringLiteral("%1")))
+            hint = hint.arg(folders.Save);
+        EXPECT_EQ(Hint(item), hint);
+        EXPECT_EQ(item->statusTip(), hint);
         EXPECT_EQ(item->isVisible(), !row.advancedOnly);
         if (!row.advancedOnly) {
             EXPECT_EQ(item->isEnabled(), row.enabled);

@@ -3,18 +3,17 @@
 //   panels_screenshot melee-drag <picture.png>       after a melee drag to level 30 and a bit
 //   panels_screenshot fractions <picture.png>        with four-digit fractions in the panels
 //   panels_screenshot portrait-picker <picture.png>  the portrait picker previewing a bitmap
-#include "exchange/desktop.h"
+#include "tests/ui/screenshot_driver.h"
+
 #include "hero/hero.h"
 #include "ui/ds_shape.h"
 #include "ui/frm_portraits.h"
 #include "ui/frmmain.h"
-#include "ui/qtdesktop.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,24 +26,15 @@
 
 namespace {
 
-bool Grab(const QWidget &window, const QString &picture) {
-    const QRect frame = window.frameGeometry();
-    return window.screen()
-        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-        .save(picture);
-}
-
 // Shows the editor with a new hero, does something to it and photographs the window.
-int ShootWindow(const ProgramFolders &folders, const QString &picture,
+int ShootWindow(const ScreenshotDriver &driver, const ProgramFolders &folders,
                 const std::function<void(TfrmMain &)> &action) {
     TfrmMain window(folders);
-    window.move(40, 40);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    if (!ScreenshotDriver::show(window))
         return 1;
     action(window);
     QTest::qWait(300);
-    const bool saved = Grab(window, picture);
+    const bool saved = driver.save(window);
     window.Hero->MarkUnmodified(); // nothing to ask on the way out
     return saved ? 0 : 1;
 }
@@ -72,7 +62,7 @@ void Fractions(TfrmMain &window) {
 }
 
 // The picker as Custom... shows it, over a folder of the built-in portraits, with one selected.
-int PortraitPicker(const QString &folder, const QString &picture) {
+int PortraitPicker(const ScreenshotDriver &driver, const QString &folder) {
     QDir().mkpath(folder);
     const TfrmPortraits portraits;
     const char *names[TfrmPortraits::Count] = {"farmboy",  "farmgirl",  "dwarf",
@@ -102,7 +92,7 @@ int PortraitPicker(const QString &folder, const QString &picture) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(model->index(file)).center());
         QTest::qWait(500);
-        saved = Grab(*dialog, picture);
+        saved = driver.save(*dialog);
         dialog->reject();
     });
     FilePickSpec pick;
@@ -117,27 +107,19 @@ int PortraitPicker(const QString &folder, const QString &picture) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: panels_screenshot melee-drag|fractions|portrait-picker "
-                             "<picture.png>\n");
+    const ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker ");
+    if (!driver.ready())
         return 2;
-    }
-    QtDesktop desktop;
-    setDesktop(&desktop);
     QTemporaryDir root;
     const QString base = root.path() + "/";
     const ProgramFolders folders{
         base + "Documents/", base + "Pictures/",    base + "Documents/Dungeon Siege/Save/",
         base + "bin/",       base + "bin/Imports/", base + "bin/Thalrex.INI"};
-    const QString picture = QString::fromLocal8Bit(argv[2]);
-    int result = 2;
     if (std::strcmp(argv[1], "melee-drag") == 0)
-        result = ShootWindow(folders, picture, MeleeDrag);
-    else if (std::strcmp(argv[1], "fractions") == 0)
-        result = ShootWindow(folders, picture, Fractions);
-    else if (std::strcmp(argv[1], "portrait-picker") == 0)
-        result = PortraitPicker(folders.Pictures, picture);
-    setDesktop(nullptr);
-    return result;
+        return ShootWindow(driver, folders, MeleeDrag);
+    if (std::strcmp(argv[1], "fractions") == 0)
+        return ShootWindow(driver, folders, Fractions);
+    if (std::strcmp(argv[1], "portrait-picker") == 0)
+        return PortraitPicker(driver, folders.Pictures);
+    return 2;
 }

@@ -1,0 +1,162 @@
+#include "app/savefolder_search.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsDir(const fs::path &path) {
+    std::error_code error;
+    return fs::is_directory(path, error);
+}
+
+// The folders directly below a folder; none when it cannot be listed.
+std::vector<fs::path> SubFolders(const fs::path &folder) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+        if (IsDir(it->path()))
+            found.push_back(it->path());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+std::string ReadText(const fs::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool SameText(const std::string &a, const char *b) {
+    const std::string other(b);
+    return std::equal(a.begin(), a.end(), other.begin(), other.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Adds the folder when it exists and is not yet listed under any of its names.
+void AddFolder(std::vector<fs::path> &folders, const fs::path &folder) {
+    std::error_code error;
+    const fs::path real = fs::canonical(folder, error);
+    if (error || !IsDir(real) || std::find(folders.begin(), folders.end(), real) != folders.end())
+        return;
+    folders.push_back(real);
+}
+
+std::vector<fs::path> SteamLibraries(const fs::path &home) {
+    std::vector<fs::path> roots;
+    for (const char *root : {".local/share/Steam", ".steam/steam",
+                             ".var/app/com.valvesoftware.Steam/.local/share/Steam"})
+        AddFolder(roots, home / root);
+    std::vector<fs::path> libraries = roots;
+    for (const fs::path &root : roots)
+        for (const std::string &path :
+             SteamLibraryPaths(ReadText(root / "steamapps" / "libraryfolders.vdf")))
+            AddFolder(libraries, path);
+    return libraries;
+}
+
+// The time of the newest party in the folder, if it holds any.
+std::optional<fs::file_time_type> NewestParty(const fs::path &folder) {
+    std::optional<fs::file_time_type> newest;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!SameText(it->path().extension().string(), ".dsparty"))
+            continue;
+        std::error_code timeError;
+        const fs::file_time_type written = it->last_write_time(timeError);
+        if (!timeError && (!newest || written > *newest))
+            newest = written;
+    }
+    return newest;
+}
+
+std::string WithSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+std::vector<std::string> SteamLibraryPaths(const std::string &vdfText) {
+    // The text is a tree of quoted strings and braces; a "path" key is followed by its value.
+    std::vector<std::string> tokens;
+    for (size_t at = 0; at < vdfText.size(); ++at) {
+        if (vdfText[at] != '"')
+            continue;
+        std::string token;
+        bool closed = false;
+        for (++at; at < vdfText.size(); ++at) {
+            const char c = vdfText[at];
+            if (c == '\\' && at + 1 < vdfText.size()) {
+                token += vdfText[++at];
+            } else if (c == '"') {
+                closed = true;
+                break;
+            } else {
+                token += c;
+            }
+        }
+        if (!closed)
+            break;
+        tokens.push_back(token);
+    }
+    std::vector<std::string> paths;
+    for (size_t i = 0; i + 1 < tokens.size(); ++i)
+        if (SameText(tokens[i], "path") && !tokens[i + 1].empty())
+            paths.push_back(tokens[++i]);
+    return paths;
+}
+
+std::vector<fs::path> WinePrefixes(const fs::path &home, const EnvLookup &env) {
+    std::vector<fs::path> prefixes;
+    if (const std::string winePrefix = env("WINEPREFIX"); !winePrefix.empty())
+        AddFolder(prefixes, winePrefix);
+    AddFolder(prefixes, home / ".wine");
+    for (const fs::path &library : SteamLibraries(home))
+        for (const fs::path &game : SubFolders(library / "steamapps" / "compatdata"))
+            AddFolder(prefixes, game / "pfx");
+    for (const fs::path &prefix : SubFolders(home / "Games"))
+        AddFolder(prefixes, prefix);
+    for (const fs::path &prefix : SubFolders(home / ".local/share/bottles/bottles"))
+        AddFolder(prefixes, prefix);
+    return prefixes;
+}
+
+std::vector<fs::path> PrefixSaveFolders(const fs::path &prefix) {
+    std::vector<fs::path> found;
+    for (const fs::path &user : SubFolders(prefix / "drive_c" / "users"))
+        for (const char *documents : {"Documents", "My Documents"})
+            if (const fs::path save = user / documents / "Dungeon Siege" / "Save"; IsDir(save))
+                found.push_back(save);
+    return found;
+}
+
+std::string ChooseSaveFolder(const std::string &configured, const std::string &documentsSave,
+                             const fs::path &home, const EnvLookup &env) {
+    if (!configured.empty() && IsDir(configured))
+        return WithSlash(configured);
+    if (IsDir(documentsSave))
+        return documentsSave;
+    std::optional<fs::path> chosen;
+    std::optional<fs::file_time_type> chosenNewest;
+    for (const fs::path &prefix : WinePrefixes(home, env)) {
+        for (const fs::path &save : PrefixSaveFolders(prefix)) {
+            const std::optional<fs::file_time_type> newest = NewestParty(save);
+            if (!chosen || (newest && (!chosenNewest || *newest > *chosenNewest))) {
+                chosen = save;
+                chosenNewest = newest;
+            }
+        }
+    }
+    return chosen ? WithSlash(chosen->string()) : documentsSave;
+}

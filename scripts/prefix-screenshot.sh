@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the screenshot driver and photographs File > Import listing a party that lies in a fake
+# Proton prefix, on a virtual X server: docs/import-proton-prefix.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ -f build/build.ninja ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target import_prefix_screenshot kegtap
+mkdir -p docs
+xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb \
+    build/tests/import_prefix_screenshot docs/import-proton-prefix.png

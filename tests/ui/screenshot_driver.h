@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/qtdesktop.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+
+// What a screenshot driver runs on: the application, its arguments (the last one is the picture
+// to write; before it, the driver's own arguments, as many as usage names) and the Qt desktop.
+// Run under a virtual X server.
+class ScreenshotDriver {
+public:
+    ScreenshotDriver(int &argc, char **argv, int ownArguments = 0, const char *usage = "")
+        : application(argc, argv) {
+        if (argc == ownArguments + 2)
+            picture = QString::fromLocal8Bit(argv[argc - 1]);
+        else
+            std::fprintf(stderr, "usage: %s %s<picture.png>\n", argv[0], usage);
+        setDesktop(&desktop);
+    }
+    ~ScreenshotDriver() { setDesktop(nullptr); }
+
+    // False when the picture was not named.
+    bool ready() const { return !picture.isEmpty(); }
+
+    // Shows the window near the screen's corner; false when it never appears.
+    static bool show(QWidget &window) {
+        window.move(40, 40);
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+
+    // Saves what the screen shows of the widget's window frame.
+    bool save(const QWidget &widget) const { return save(widget, widget.frameGeometry()); }
+
+    // Saves what the screen shows in the area (screen coordinates) around the widget.
+    bool save(const QWidget &widget, const QRect &area) const {
+        return widget.screen()
+            ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+            .save(picture);
+    }
+
+private:
+    QApplication application;
+    QtDesktop desktop;
+    QString picture;
+};
