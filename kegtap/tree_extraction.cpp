@@ -1,4 +1,5 @@
 // Extraction of a whole Tank file: header, checked index, then the directory tree depth first.
+#include "kegtap/content_decoder.h"
 #include "kegtap/error_state.h"
 #include "kegtap/file_extraction.h"
 #include "kegtap/kegtap.h"
@@ -13,7 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
-#include <zlib.h>
 
 namespace kegtap {
 namespace {
@@ -140,6 +140,18 @@ bool indexBeyondEnd(int fd, const uint8_t *header) {
     return true;
 }
 
+// The Tank file opened for reading; -1 with errno set when it cannot be opened as a file.
+int openTank(const char *tankPath) {
+    const int fd = ::open(tankPath, O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
+}
+
 bool extractOpenTank(int fd, const char *destFolder) {
     uint8_t header[KEGTAP_HEADER_SIZE];
     if (!readHeader(fd, header) || indexBeyondEnd(fd, header))
@@ -153,7 +165,7 @@ bool extractOpenTank(int fd, const char *destFolder) {
     }
     if (!readIndex(fd, header, index.get()))
         return false;
-    if (::crc32_z(0, index.get(), indexSize) != readU32(header + header_field::IndexCrc32)) {
+    if (updateCrc32(0, index.get(), indexSize) != readU32(header + header_field::IndexCrc32)) {
         setError(KEGTAP_ERR_CRC, "Index of tank file has wrong CRC32.");
         return false;
     }
@@ -171,7 +183,7 @@ bool extractOpenTank(int fd, const char *destFolder) {
 
 extern "C" bool ExtractFilesFromTankFile(const char *tankPath, const char *destFolder) {
     using namespace kegtap;
-    const int fd = ::open(tankPath, O_RDONLY | O_CLOEXEC);
+    const int fd = openTank(tankPath);
     if (fd < 0) {
         setSystemError("Cannot open Tank file.");
         return false;

@@ -1,17 +1,26 @@
 #include "kegtap/writer/content_encoder.h"
 
 #include <algorithm>
+#include <libdeflate.h>
 #include <lzo/lzo1x.h>
+#include <memory>
 #include <stdexcept>
-#include <zlib.h>
 
 namespace tankwriter {
 namespace {
 
+// zlib's default level; the output is a plain zlib stream that zlib's own decoder reads.
+constexpr int ZlibLevel = 6;
+
 std::vector<uint8_t> compressZlib(const uint8_t *data, size_t length) {
-    uLongf outLength = compressBound(length);
-    std::vector<uint8_t> out(outLength);
-    if (compress2(out.data(), &outLength, data, length, Z_DEFAULT_COMPRESSION) != Z_OK)
+    static const std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor *)>
+        compressor(libdeflate_alloc_compressor(ZlibLevel), libdeflate_free_compressor);
+    if (!compressor)
+        throw std::runtime_error("zlib compression failed");
+    std::vector<uint8_t> out(libdeflate_zlib_compress_bound(compressor.get(), length));
+    const size_t outLength =
+        libdeflate_zlib_compress(compressor.get(), data, length, out.data(), out.size());
+    if (outLength == 0)
         throw std::runtime_error("zlib compression failed");
     out.resize(outLength);
     return out;
@@ -60,7 +69,7 @@ void appendChunk(EncodedContent &encoded, const uint8_t *data, uint32_t length,
 
 EncodedContent encodeContent(const std::vector<uint8_t> &content, const Storage &storage) {
     EncodedContent encoded;
-    encoded.crc32 = static_cast<uint32_t>(crc32_z(0, content.data(), content.size()));
+    encoded.crc32 = libdeflate_crc32(0, content.data(), content.size());
     narrow(content.size());
     if (storage.format == Format::Raw) {
         encoded.stored = content;
