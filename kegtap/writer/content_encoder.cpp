@@ -3,24 +3,17 @@
 #include <algorithm>
 #include <libdeflate.h>
 #include <lzo/lzo1x.h>
-#include <memory>
 #include <stdexcept>
+#include <zlib.h>
 
 namespace tankwriter {
 namespace {
 
-// zlib's default level; the output is a plain zlib stream that zlib's own decoder reads.
-constexpr int ZlibLevel = 6;
-
+// zlib itself, at its default level: the stored bytes match the game's own Tank Creator.
 std::vector<uint8_t> compressZlib(const uint8_t *data, size_t length) {
-    static const std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor *)>
-        compressor(libdeflate_alloc_compressor(ZlibLevel), libdeflate_free_compressor);
-    if (!compressor)
-        throw std::runtime_error("zlib compression failed");
-    std::vector<uint8_t> out(libdeflate_zlib_compress_bound(compressor.get(), length));
-    const size_t outLength =
-        libdeflate_zlib_compress(compressor.get(), data, length, out.data(), out.size());
-    if (outLength == 0)
+    uLongf outLength = compressBound(length);
+    std::vector<uint8_t> out(outLength);
+    if (compress2(out.data(), &outLength, data, length, Z_DEFAULT_COMPRESSION) != Z_OK)
         throw std::runtime_error("zlib compression failed");
     out.resize(outLength);
     return out;
