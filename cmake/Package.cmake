@@ -15,7 +15,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Library dependencies (Qt, zlib, liblzo2, libstdc++) as dpkg-shlibdeps finds them in the binaries.
+# Library dependencies (Qt, zlib, libdeflate, liblzo2, libstdc++) as dpkg-shlibdeps finds them in the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libkegtap.so lives in the program folder, not in a system library folder.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${THALREX_PROGRAM_DIR})

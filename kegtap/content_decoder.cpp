@@ -2,18 +2,28 @@
 
 #include "kegtap/tank_layout.h"
 
+#include <libdeflate.h>
 #include <lzo/lzo1x.h>
-#include <zlib.h>
+#include <memory>
 
 namespace kegtap {
 namespace {
 
+// One decompressor for the whole process: the library is single-threaded and synchronous.
+libdeflate_decompressor *zlibDecompressor() {
+    static const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor *)>
+        decompressor(libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
+    return decompressor.get();
+}
+
+// Succeeds like zlib's uncompress: the stream (header, no preset dictionary, Adler-32) ends
+// within capacity; bytes after its end are ignored.
 bool decodeZlib(const uint8_t *input, size_t inputLength, uint8_t *output, size_t capacity,
                 size_t &produced) {
-    uLongf outLength = capacity;
-    const int result = ::uncompress(output, &outLength, input, inputLength);
-    produced = outLength;
-    return result == Z_OK;
+    libdeflate_decompressor *decompressor = zlibDecompressor();
+    return decompressor != nullptr &&
+           libdeflate_zlib_decompress(decompressor, input, inputLength, output, capacity,
+                                      &produced) == LIBDEFLATE_SUCCESS;
 }
 
 bool decodeLzo(const uint8_t *input, size_t inputLength, uint8_t *output, size_t capacity,
@@ -34,6 +44,10 @@ bool decodeContent(uint16_t format, const uint8_t *input, size_t inputLength, ui
     produced = 0;
     return format == FormatZlib ? decodeZlib(input, inputLength, output, capacity, produced)
                                 : decodeLzo(input, inputLength, output, capacity, produced);
+}
+
+uint32_t updateCrc32(uint32_t crc, const uint8_t *data, size_t length) {
+    return libdeflate_crc32(crc, data, length);
 }
 
 } // namespace kegtap

@@ -11,4 +11,7 @@ namespace kegtap {
 bool decodeContent(uint16_t format, const uint8_t *input, size_t inputLength, uint8_t *output,
                    size_t capacity, size_t &produced);
 
+// The running CRC-32 (zlib's polynomial) of data appended to what gave crc; 0 starts it.
+uint32_t updateCrc32(uint32_t crc, const uint8_t *data, size_t length);
+
 } // namespace kegtap

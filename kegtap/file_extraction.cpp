@@ -16,7 +16,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace kegtap {
 namespace {
@@ -44,7 +43,7 @@ struct OutputFile {
     uint32_t crc;
 
     bool write(const uint8_t *data, size_t length) {
-        crc = static_cast<uint32_t>(::crc32_z(crc, data, length));
+        crc = updateCrc32(crc, data, length);
         return writeAll(fd, data, length);
     }
 };
@@ -141,15 +140,25 @@ bool decodeSingleBlock(const FileEntryFields &file, TankInput &tank, uint64_t po
     return out.write(output.get(), file.size);
 }
 
+// The largest number of bytes one chunk of the file yields: no chunk may decode to more.
+uint32_t largestChunk(const FileEntryFields &file) {
+    uint32_t largest = 0;
+    for (uint64_t i = 0; i < file.chunkCount; ++i)
+        largest = std::max(largest, readChunk(file, i).uncompressedSize);
+    return largest;
+}
+
 bool decodeChunks(const FileEntryFields &file, TankInput &tank, uint64_t position,
                   OutputFile &out) {
     const uint64_t inputCapacity =
         static_cast<uint64_t>(file.chunkSize) + readChunk(file, 0).extraBytes;
     // Every chunk fits chunk size + the first chunk's extra bytes (the table was checked), and a
     // chunk that does not fit in the file fails before it is read: the buffer need not be larger
-    // than the file.
+    // than the file. A chunk decodes into exactly the room its table entry declares, so a stream
+    // that would yield more stops there and fails.
     Buffer output, input;
-    if (!allocate(file.chunkSize, output) || !allocate(std::min(inputCapacity, tank.size()), input))
+    if (!allocate(largestChunk(file), output) ||
+        !allocate(std::min(inputCapacity, tank.size()), input))
         return false;
     for (uint64_t i = 0; i < file.chunkCount; ++i) {
         const ChunkFields chunk = readChunk(file, i);
@@ -159,8 +168,8 @@ bool decodeChunks(const FileEntryFields &file, TankInput &tank, uint64_t positio
         const uint8_t *content = input.get();
         if (chunk.uncompressedSize != chunk.compressedSize) {
             const size_t coded = chunk.uncompressedSize - chunk.extraBytes;
-            if (!decodeInto(file.format, input.get(), chunk.compressedSize, output.get(),
-                            file.chunkSize, coded))
+            if (!decodeInto(file.format, input.get(), chunk.compressedSize, output.get(), coded,
+                            coded))
                 return false;
             std::copy_n(input.get() + chunk.compressedSize, chunk.extraBytes, output.get() + coded);
             content = output.get();

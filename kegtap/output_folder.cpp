@@ -12,7 +12,7 @@ namespace kegtap {
 OutputFolder OutputFolder::openDestination(const char *path) {
     if (path == nullptr)
         return OutputFolder(AT_FDCWD, false, 0);
-    const int fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(path, O_PATH | O_DIRECTORY | O_CLOEXEC);
     return OutputFolder(fd, fd >= 0, fd >= 0 ? 0 : errno);
 }
 
@@ -41,7 +41,7 @@ std::optional<OutputFolder> OutputFolder::createSubfolder(const char *name) cons
     int fd;
     if (*name == '\0') {
         setErrorCode(0);
-        fd = parent == AT_FDCWD ? ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+        fd = parent == AT_FDCWD ? ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)
                                 : ::fcntl(parent, F_DUPFD_CLOEXEC, 0);
     } else {
         if (::mkdirat(parent, name, 0777) != 0) {
@@ -51,7 +51,7 @@ std::optional<OutputFolder> OutputFolder::createSubfolder(const char *name) cons
             }
             setErrorCode(0);
         }
-        fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        fd = ::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     }
     if (fd < 0) {
         setSystemError("Cannot create directory.");

@@ -1,5 +1,6 @@
 #include "kegtap/tank_index.h"
 
+#include "kegtap/content_decoder.h"
 #include "kegtap/error_state.h"
 #include "kegtap/tank_layout.h"
 #include "kegtap/tank_reading.h"
@@ -8,7 +9,6 @@
 #include <new>
 #include <sys/stat.h>
 #include <unordered_set>
-#include <zlib.h>
 
 namespace kegtap {
 namespace {
@@ -144,7 +144,7 @@ bool loadTankIndex(int fd, TankIndex &tank) {
     }
     if (!readIndex(fd, tank.header, tank.index.get()))
         return false;
-    if (::crc32_z(0, tank.index.get(), tank.indexSize) !=
+    if (updateCrc32(0, tank.index.get(), tank.indexSize) !=
         readU32(tank.header + header_field::IndexCrc32)) {
         setError(KEGTAP_ERR_CRC, "Index of tank file has wrong CRC32.");
         return false;

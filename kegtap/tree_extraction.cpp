@@ -6,7 +6,9 @@
 #include "kegtap/tank_index.h"
 #include "kegtap/tank_layout.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -42,6 +44,18 @@ private:
     std::vector<OutputFolder> folders_;
 };
 
+// The Tank file opened for reading; -1 with errno set when it cannot be opened as a file.
+int openTank(const char *tankPath) {
+    const int fd = ::open(tankPath, O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return -1;
+    }
+    return fd;
+}
+
 bool extractOpenTank(int fd, const char *destFolder) {
     TankIndex tank;
     if (!loadTankIndex(fd, tank))
@@ -55,7 +69,7 @@ bool extractOpenTank(int fd, const char *destFolder) {
 
 extern "C" bool ExtractFilesFromTankFile(const char *tankPath, const char *destFolder) {
     using namespace kegtap;
-    const int fd = ::open(tankPath, O_RDONLY | O_CLOEXEC);
+    const int fd = openTank(tankPath);
     if (fd < 0) {
         setSystemError("Cannot open Tank file.");
         return false;

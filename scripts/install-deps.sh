@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config dpkg-dev file
-  qt6-base-dev zlib1g-dev liblzo2-dev libsimpleini-dev
+  qt6-base-dev zlib1g-dev libdeflate-dev liblzo2-dev libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   xvfb xauth x11-utils zip unzip

@@ -169,6 +169,11 @@ TEST_F(ExtractionFailureTest, MissingTankFile) {
     expectError(ENOENT, "Cannot open Tank file.");
 }
 
+TEST_F(ExtractionFailureTest, FolderAsTankFile) {
+    EXPECT_FALSE(extractFile(out));
+    expectError(EISDIR, "Cannot open Tank file.");
+}
+
 TEST_F(ExtractionFailureTest, MissingDestinationFailsTheFirstChild) {
     const auto fileFirst = tankwriter::buildTank(Node::folder("", {gas()}));
     writeBytes(tankPath, fileFirst);
