@@ -16,7 +16,10 @@ run() {
   shift
   while [ "$1" != "--" ]; do options+=("$1"); shift; done
   shift
-  seeds=("$@")
+  # Real-data seed folders are left out in a clone that has none.
+  for seed in "$@"; do
+    if [ -d "$seed" ]; then seeds+=("$seed"); fi
+  done
   local corpus=build-fuzz/corpus/$harness findings=build-fuzz/findings/$harness
   local log=build-fuzz/$harness.log
   mkdir -p "$corpus" "$findings"
