@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thalrex: the hero editor for Dungeon Siege saved parties.
 #include "app/folders.h"
 #include "exchange/messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of loading and saving Gas documents: generated files of 1, 10 and 50 MB and the
 // largest real file. Each figure is the best of several rounds in the processor time of this
 // program, so that other work on a shared machine does not hide the cost of the code; the save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Extraction speed of kegtap against its limit and against unzip.
 //
 // Writes a Tank of at least 200 MB of Gas-like text and bitmap-like data (zlib and LZO1X

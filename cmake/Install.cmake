@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installed layout: one program folder, lib/thalrex/, holding the editor, libkegtap.so, the tools
 # and the help page side by side (the editor finds kegtap and its help beside itself), links to the
 # programs in bin/, the C header and a pkg-config file for C callers of kegtap, and the desktop

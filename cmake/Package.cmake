@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed layout under /usr: `cpack -G DEB` in the build folder.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME thalrex)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real files made by the game's tools, kept beside the repository; a clone without them skips the
 # tests that use them.
 get_filename_component(default_realdata "${PROJECT_SOURCE_DIR}/../shared/realdata" ABSOLUTE)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/startup-xvfb.png: the built editor's window as it starts, under Xvfb.
 #   docs/startup-screenshot.sh [build/bin/thalrex]
 set -euo pipefail

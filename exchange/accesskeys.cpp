@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/accesskeys.h"
 
 QStringList withAccessKeys(const QStringList &texts, QString reserved) {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the kegtap fuzzer with clang (libFuzzer, ASan, UBSan) into build-fuzz/ and writes its
 # seed corpus into build-fuzz/seeds/.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes TBowels::Load on file contents. Load either builds a tree or fails with EDSFailed; a tree
 // it built must read back from its written text with the same blocks and statements. The writer
 // puts blanks around a statement's first "=", and reading drops blanks outside quotes, so statement

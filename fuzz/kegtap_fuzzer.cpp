@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the whole extraction as a Tank file, into a fresh folder each time,
 // and checks that nothing appears outside that folder.
 #include "kegtap/kegtap.h"

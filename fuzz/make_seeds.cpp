@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes small Tank files of every content form into the folder given as the argument.
 #include "kegtap/writer/tank_writer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gas/gas_writer.h"
 
 #include <string_view>

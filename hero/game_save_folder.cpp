@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/game_save_folder.h"
 
 #include "hero/documents_folder.h"

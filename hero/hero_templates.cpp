@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero_templates.h"
 
 const std::string_view InfoTemplate =

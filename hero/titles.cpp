@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/titles.h"
 
 #include "hero/leading_skills.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two decoders of stored content: zlib (format 1) and LZO1X (every other non-zero format).
 #pragma once
 

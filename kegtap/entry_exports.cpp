@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exports that read single fields of the header and the index.
 #include "kegtap/error_state.h"
 #include "kegtap/kegtap.h"

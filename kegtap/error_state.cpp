@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/error_state.h"
 
 #include "kegtap/kegtap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide last error and the host's answer to Yes/No warnings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* kegtap: reads Tank archives and extracts their files into a folder tree.
  *
  * Every function reports failure through its result and leaves a process-wide

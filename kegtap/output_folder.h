@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder that extracted files and folders are created in, held open so that nothing below it
 // is reached through a symbolic link.
 #pragma once

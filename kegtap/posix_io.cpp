@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/posix_io.h"
 
 #include "kegtap/error_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads, writes and seeks on file descriptors that report failures in the error state.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The library's sources, shared with the fuzzing build in fuzz/.
 set(KEGTAP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/kegtap.h

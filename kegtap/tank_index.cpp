@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/tank_index.h"
 
 #include "kegtap/content_decoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Tank file's header and checked index, and the bounds-checked walk over its directory tree
 // that extraction and the command-line tools share.
 #pragma once

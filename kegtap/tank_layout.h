@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field positions of the Tank format and little-endian access to the raw bytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/tank_reading.h"
 
 #include "kegtap/error_state.h"

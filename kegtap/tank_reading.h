@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the header and the index of a Tank file.
 #pragma once
 

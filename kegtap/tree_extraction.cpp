@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Extraction of a whole Tank file: header, checked index, then the directory tree depth first.
 #include "kegtap/error_state.h"
 #include "kegtap/file_extraction.h"

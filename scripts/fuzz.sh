@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz harnesses with clang (fuzz/build.sh, into build-fuzz/) and runs each for SECONDS
 # (default 60) on its seeds. Fails on the first finding (crash, leak, undefined behaviour, hang);
 # libFuzzer leaves the input that failed in build-fuzz/findings/<harness>/.

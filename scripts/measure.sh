@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Release figures: the size of the .deb; the start-up time of the installed editor to its first
 # shown window against an empty Qt Widgets window started the same way (median of RUNS runs each,
 # taken in turn, offscreen and under Xvfb); and the editor's memory at rest (RSS two seconds after

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the screenshot driver and photographs the editor on a virtual X server:
 #   docs/panels-melee-drag.png       after a melee drag to level 30
 #   docs/panels-fractions.png        with four-digit fractions in the skill panels

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the screenshot driver and photographs File > Import listing a party that lies in a fake
 # Proton prefix, on a virtual X server: docs/import-proton-prefix.png.
 set -euo pipefail

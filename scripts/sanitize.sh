@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the layers without Qt Widgets (gas, hero, kegtap, tools) and their tests with
 # AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/ and runs the tests; any finding
 # aborts the test that met it and so fails the run. -O1 keeps the tests quick under the checks.

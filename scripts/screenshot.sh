@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's first command on a virtual screen: starts Xvfb, runs scripts/run.sh on it (which
 # installs what is missing, builds and starts the editor), and saves a picture of the screen once
 # the editor's window is on it. Then closes the editor.

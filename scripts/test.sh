@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test: the whole suite (with the package test),
 # then the non-GUI layers' tests under AddressSanitizer and UndefinedBehaviorSanitizer
 # (scripts/sanitize.sh), then each fuzz harness for 60 s (scripts/fuzz.sh). Any failure or

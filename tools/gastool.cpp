@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gastool: reads, rewrites and edits Gas files from the command line.
 //   gastool fmt IN OUT            load IN and save it as OUT in the game's layout
 //   gastool get FILE PATH         print the value at PATH (components separated by "/")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shell patterns over the game's paths: "*", "?" and "[...]" against the whole "/"-separated
 // path ("*" crosses "/"), without regard to case, as the game treats its paths.
 #pragma once

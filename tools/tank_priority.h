@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranks of a Tank's priority: the game loads a Tank of a higher rank over a lower one.
 #pragma once
 

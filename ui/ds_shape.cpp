@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ds_shape.h"
 
 #include "hero/experience.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that belong to the main window alone.
 #include "ui/frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header panel: portrait under its frame, name, title, uber level, modified mark and gold,
 // each text over its shadow.
 #include "ui/frmmain.h"

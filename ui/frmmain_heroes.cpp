@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Heroes menu: the recently used heroes, newest first.
 #include "ui/frmmain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: items with their captions, shortcuts, hints and initial states.
 #include "ui/frmmain.h"
 

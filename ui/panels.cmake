@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Skill panels, edit dialogs and the built-in portraits, part of thalrex_ui.
 target_sources(thalrex_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/skill_binding.h ${CMAKE_CURRENT_LIST_DIR}/skill_binding.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a file's content into the bytes stored in the data area and its chunk table.
 #pragma once
 

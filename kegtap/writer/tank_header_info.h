@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header fields that the extraction does not read, written as a real Tank file made by the
 // game's tools carries them.
 #pragma once

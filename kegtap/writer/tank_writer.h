@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Tank files: the header, the data area and the index, laid out as the game's own Tank
 // Creator lays them out, with each file stored raw, zlib or LZO1X, whole or in chunks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the editor as a Steam player's first start would find it: a fake home whose only saved
 // party lies in a Proton prefix. Opens File > Import and saves what the screen shows of the
 // window and its menus. Run under a virtual X server: scripts/prefix-screenshot.sh.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the editor under a real X server (Xvfb) from a program folder of its own and checks
 # that its window appears with its fixed width. Skips (77) where Xvfb or xwininfo is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gas/bowels.h"
 #include "gas/errors.h"
 #include "tests/gas/gas_shape.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/convert_error.h"
 #include "hero/experience.h"
 #include "hero/experience_text.h"

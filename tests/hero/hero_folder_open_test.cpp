@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gas/errors.h"
 #include "tests/hero/hero_folder_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gas/errors.h"
 #include "hero/hero_templates.h"
 #include "hero/hero_values.h"

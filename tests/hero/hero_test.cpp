@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/hero.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single exports: error text buffers, name buffers, entry classification, child tables, and
 // an extraction driven entry by entry the way another caller would drive it.
 #include "tests/kegtap/support/extraction_fixture.h"

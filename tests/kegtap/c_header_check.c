@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: GPL-3.0-or-later */
 /* The public header compiles as C; the sizes of its structures match the file format. */
 #include "kegtap/kegtap.h"
 

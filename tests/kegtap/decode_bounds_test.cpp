@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zlib decoder against zlib's own uncompress on the streams where decoders tend to differ,
 // and the memory a hostile chunk can demand, measured in a child process.
 #include "tests/kegtap/support/child_extraction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each failure a Tank file can cause ends the extraction with its own code and message, and
 // leaves no partial output of the failing file.
 #include "tests/kegtap/support/extraction_fixture.h"

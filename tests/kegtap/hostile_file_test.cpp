@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile and damaged Tank files: the library refuses them without reading or writing out of
 // bounds and without writing anything outside the destination folder.
 #include "tests/kegtap/support/extraction_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stored data beyond 2 GiB (within the 4 GiB that 32-bit offsets reach) is found by 64-bit
 // positions. The Tank file is sparse, so the test needs no disk space to speak of.
 #include "tests/kegtap/support/extraction_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Destination folders the user may write into but not list.
 #include "tests/kegtap/support/child_extraction.h"
 #include "tests/kegtap/support/extraction_fixture.h"

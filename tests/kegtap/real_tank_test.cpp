@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real Tank file made by the game's tools for a published mod extracts completely.
 #include "tests/kegtap/support/extraction_fixture.h"
 #include "tests/support/realdata_path.h"

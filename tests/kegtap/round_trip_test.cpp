@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tank files written by the test writer come back out of the real library byte for byte.
 #include "tests/kegtap/support/extraction_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives an unmodified Qt program from inside its own process, as a user would: loaded with
 // LD_PRELOAD, it hooks the application object as it is made and acts once the first window shows.
 // Nothing in the program knows about it. THALREX_DRIVER chooses what it does:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An empty Qt Widgets window, started the same way as the editor for comparing start-up times.
 #include <QApplication>
 #include <QWidget>

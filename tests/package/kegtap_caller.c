@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: GPL-3.0-or-later */
 /* A C program built against the installed kegtap through pkg-config: extracts a Tank file.
  *   kegtap_caller TANK FOLDER */
 #include <kegtap.h>

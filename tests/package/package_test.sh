@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a user gets it: built with CPack from the build folder, unpacked with
 # dpkg -x into a temporary root, and run from there.
 #   package_test.sh BUILD_DIR EDITOR_DRIVER KEGTAP_CALLER_SOURCE REALDATA_LOOKUP

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a picture of the whole X screen once something is drawn on it: waits until the screen
 // is no longer one flat colour (an empty Xvfb screen is black), then keeps the grab.
 //   screen_grab OUT.png [SECONDS]     (default 120; DISPLAY names the X server)

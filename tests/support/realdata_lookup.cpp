@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-data rule for scripts: realdata_lookup RELATIVE prints the path of the real-data file
 // or folder and exits 0; without a real-data folder it explains on stderr and exits 77 (skip);
 // when the folder lacks it, exits 1.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "realdata.h"
 #include "realdata_path.h"
 #include "tests/gas/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/gas/temp_folder.h"
 #include "tests/support/realdata_path.h"
 #include "tests/tools/run_program.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kegtap's commands (info, list, extract, cat, test) and tankcreator's options, on Tanks made by
 // the project's writer and on the real Tank.
 #include "tests/kegtap/support/tank_files.h"

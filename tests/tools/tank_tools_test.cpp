@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tankcreator and the kegtap command line, run as a user runs them.
 #include "tests/kegtap/support/tank_files.h"
 #include "tests/support/realdata_path.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a program of the program folder and collects its exit status and output.
 #pragma once
 

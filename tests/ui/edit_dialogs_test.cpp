@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero.h"
 #include "testapplication.h"
 #include "testdesktop.h"

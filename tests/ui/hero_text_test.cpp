@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's name is game text (Latin-1): the window shows it, keeps it and passes it on whole.
 #include "mainwindow_fixture.h"
 

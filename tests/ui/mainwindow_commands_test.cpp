@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: asking to save, saving, reverting, undo, Farmer and the rest.
 #include "mainwindow_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow_fixture.h"
 
 #include "hero/game_save_folder.h"

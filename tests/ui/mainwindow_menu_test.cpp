@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu as the window builds it: captions, shortcuts, hints and initial states.
 #include "mainwindow_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the settings file, the Heroes menu and the hero's skins as the window sees them.
 #include "mainwindow_fixture.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Skill panels, edit dialogs and portraits.
 thalrex_add_test(ui_panels_tests
   SOURCES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photographs the editor on a virtual X server through its real widgets
 // (scripts/panels-screenshot.sh):
 //   panels_screenshot melee-drag <picture.png>       after a melee drag to level 30 and a bit

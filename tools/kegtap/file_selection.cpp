@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/kegtap/file_selection.h"
 
 #include "tools/path_pattern.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entries a command works on, and the output folders down to them.
 #pragma once
 

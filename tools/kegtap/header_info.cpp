@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/kegtap/header_info.h"
 
 #include "kegtap/tank_layout.h"

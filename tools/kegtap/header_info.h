@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The header of a Tank file as a mod author reads it.
 #pragma once
 

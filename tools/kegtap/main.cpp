@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kegtap: looks inside, lists, tests and extracts Tank files with the library's own reader.
 #include "kegtap/error_state.h"
 #include "kegtap/tank_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One line on standard error that updates in place while a long extraction runs: files and bytes
 // done of the total, and the rate. Shown only on a terminal, and only after about a second.
 #pragma once

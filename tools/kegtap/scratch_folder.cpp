@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/kegtap/scratch_folder.h"
 
 #include "tools/kegtap/tank_archive.h"

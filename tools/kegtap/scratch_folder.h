@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private temporary folder that test and cat extract single files into.
 #pragma once
 

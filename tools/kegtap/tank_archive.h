@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An open Tank file read through the library's own index walk: the header, and every folder and
 // file below the root in the order of the walk, each checked before it is listed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree of a folder on disk, ready to be packed into a Tank file.
 #pragma once
 

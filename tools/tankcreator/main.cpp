@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tankcreator: packs a folder tree into a Tank file that kegtap and the game read.
 #include "kegtap/writer/tank_writer.h"
 #include "tools/tank_priority.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the editor's images: the gold coin, the portrait frame, the 16 class icons and the
 application icon. Python's standard library only; run it from anywhere and it rewrites the PNG
 files beside itself:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the six built-in hero portraits as 64 x 64, 24-bit Windows bitmaps.
 
 Every portrait is a bust in the same style: a dusky backdrop with a warm glow behind the head,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One extraction run in a forked child process, so that its peak memory is its own and its
 // limits and identity do not touch the test program.
 #pragma once

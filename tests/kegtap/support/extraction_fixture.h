@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of the extraction tests: a temporary folder, a Tank file in it, and a scripted host that
 // answers the library's Yes/No warnings.
 #pragma once

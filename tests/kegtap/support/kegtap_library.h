@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real libkegtap.so from the program folder, loaded with dlopen as the editor loads it.
 #pragma once
 

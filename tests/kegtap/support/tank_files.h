@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temporary folders and file helpers for tests that write Tank files and extract them.
 #pragma once
 
