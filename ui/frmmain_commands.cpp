@@ -9,6 +9,7 @@
 #include "exchange/paths.h"
 #include "hero/game_save_folder.h"
 #include "hero/hero.h"
+#include "thalrex_version.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -120,7 +121,7 @@ void TfrmMain::SetSaveFolder(const QString &folder) {
 }
 
 void TfrmMain::About1Click() {
-    desktop().message(QStringLiteral("Thalrex\r\rVersion 1.3a\r\r"
+    desktop().message(QString::fromUtf8("Thalrex\r\rVersion " THALREX_VERSION "\r\r"
                                      "The hero editor for Dungeon Siege saved parties.\r\r"
                                      "Save folder: ") +
                           Folders.Save,
