@@ -35,7 +35,7 @@ std::string ReadText(const fs::path &file) {
     return text.str();
 }
 
-bool SameText(const std::string &a, const char *b) {
+bool sameText(const std::string &a, const char *b) {
     const std::string other(b);
     return std::equal(a.begin(), a.end(), other.begin(), other.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
@@ -70,7 +70,7 @@ std::optional<fs::file_time_type> NewestParty(const fs::path &folder) {
     std::optional<fs::file_time_type> newest;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!SameText(it->path().extension().string(), ".dsparty"))
+        if (!sameText(it->path().extension().string(), ".dsparty"))
             continue;
         std::error_code timeError;
         const fs::file_time_type written = it->last_write_time(timeError);
@@ -113,7 +113,7 @@ std::vector<std::string> SteamLibraryPaths(const std::string &vdfText) {
     }
     std::vector<std::string> paths;
     for (size_t i = 0; i + 1 < tokens.size(); ++i)
-        if (SameText(tokens[i], "path") && !tokens[i + 1].empty())
+        if (sameText(tokens[i], "path") && !tokens[i + 1].empty())
             paths.push_back(tokens[++i]);
     return paths;
 }

@@ -96,7 +96,7 @@ std::string_view TrimBlanks(std::string_view s) {
 
 } // namespace
 
-std::string FormatExperience(long double x) {
+std::string formatExperience(long double x) {
     const Decimal d = ToDecimal(x < 0 ? -x : x);
     std::string text = x < 0 ? "-" : "";
     text += d.digits[0];
@@ -113,11 +113,11 @@ std::string FormatExperience(long double x) {
     return text + digits;
 }
 
-long double ParseExperience(const std::string &text) {
+long double parseExperience(const std::string &text) {
     std::string_view number = TrimBlanks(text);
     bool exponentNegative = false;
     if (!IsDecimalNumber(number, exponentNegative))
-        throw EConvertError("'" + text + "' is not a valid floating point value");
+        throw ConvertError("'" + text + "' is not a valid floating point value");
     const bool negative = number.front() == '-';
     if (number.front() == '+' || negative)
         number.remove_prefix(1);
@@ -125,7 +125,7 @@ long double ParseExperience(const std::string &text) {
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (!exponentNegative)
-            throw EConvertError("'" + text + "' is not a valid floating point value");
+            throw ConvertError("'" + text + "' is not a valid floating point value");
         value = 0; // too small to hold: zero
     }
     return negative ? -value : value;

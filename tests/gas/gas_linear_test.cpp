@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/gas_sample.h"
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +20,10 @@ double CpuSeconds() {
 double LoadSecondsPerByte(const std::string &text) {
     double best = 1e9;
     for (int round = 0; round < 3; ++round) {
-        TBowels doc;
-        doc.SetLines(text);
+        GasDocument doc;
+        doc.setLines(text);
         const double start = CpuSeconds();
-        doc.Load();
+        doc.load();
         best = std::min(best, CpuSeconds() - start);
     }
     return best / static_cast<double>(text.size());

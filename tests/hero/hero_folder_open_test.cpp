@@ -36,7 +36,7 @@ TEST_F(HeroFolderTest, OpenReadsTheHeroAndItsPortrait) {
     EXPECT_EQ(hero.Melee().Level(), 8); // from the experience, not the stored melee_level 9
     EXPECT_GT(hero.Uber(), 9);
     EXPECT_LT(hero.Uber(), 10);
-    EXPECT_EQ(portrait.Text(), "BM bob's face");
+    EXPECT_EQ(portrait.text(), "BM bob's face");
     EXPECT_EQ(hero.Folder(), folder);
     EXPECT_FALSE(hero.IsNew());
     EXPECT_FALSE(hero.Modified());
@@ -62,7 +62,7 @@ TEST_F(HeroFolderTest, OpenWithoutPortraitShowsTheModelsBuiltInOne) {
                                                     "template_name = DWARF;")}});
     hero.OpenFolder(folder);
     EXPECT_EQ(hero.Model(), dsrDwarf);
-    EXPECT_EQ(portrait.Text(), "BM builtin 2");
+    EXPECT_EQ(portrait.text(), "BM builtin 2");
 }
 
 TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
@@ -71,7 +71,7 @@ TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
     std::filesystem::create_directory(folder + "Portrait-0.bmp");
     hero.OpenFolder(folder);
     EXPECT_EQ(hero.HeroName(), "Bob the Brave");
-    EXPECT_EQ(portrait.Text(), "BM builtin 0");
+    EXPECT_EQ(portrait.text(), "BM builtin 0");
     EXPECT_FALSE(hero.Modified());
 
     // Saving writes the Gas files and names the folder that stands in the portrait's way.
@@ -79,7 +79,7 @@ TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
     try {
         hero.SaveFolder();
         FAIL();
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         EXPECT_EQ(error.what(), "Error saving hero.\r\nCannot create file " + folder +
                                     "Portrait-0.bmp\r\n" + std::strerror(EISDIR));
     }
@@ -138,12 +138,12 @@ struct HeroState {
 };
 
 HeroState StateOf(TDSHero &hero, const FakePortrait &portrait) {
-    return {hero.InfoDoc().Text(),
-            hero.PartyDoc().Text(),
+    return {hero.InfoDoc().text(),
+            hero.PartyDoc().text(),
             hero.HeroName(),
             hero.SavedName(),
             hero.Folder(),
-            portrait.Text(),
+            portrait.text(),
             hero.Model(),
             hero.Gold(),
             {hero.Melee().Experience(), hero.Ranged().Experience(), hero.Nature().Experience(),
@@ -214,7 +214,7 @@ TEST_F(HeroFolderTest, FailedOpenReportsTheCauseAndLeavesTheHeroExactlyAsItWas) 
         try {
             hero.OpenFolder(folder);
             ADD_FAILURE() << failure.cause << ": opened";
-        } catch (const EDSFailed &error) {
+        } catch (const OperationError &error) {
             EXPECT_EQ(error.what(), "Error opening hero.\r\n" + message) << failure.cause;
         }
         EXPECT_TRUE(StateOf(hero, portrait) == before) << failure.cause;
@@ -226,7 +226,7 @@ TEST_F(HeroFolderTest, FailedOpenOfANewHeroKeepsItNewAndItsFolder) {
     hero.SetFolder(temp / "start/");
     hero.NewHero();
     const HeroState before = StateOf(hero, portrait);
-    EXPECT_THROW(hero.OpenFolder(temp / "nowhere"), EDSFailed);
+    EXPECT_THROW(hero.OpenFolder(temp / "nowhere"), OperationError);
     EXPECT_TRUE(StateOf(hero, portrait) == before);
     EXPECT_TRUE(hero.IsNew());
     EXPECT_EQ(hero.Folder(), temp / "start/");

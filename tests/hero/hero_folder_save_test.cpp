@@ -224,16 +224,16 @@ TEST_F(HeroFolderTest, ModelChangeWritesItsHeadAndSkins) {
         return false;
     };
     hero.SetModel(dsrFarmgirl);
-    EXPECT_EQ(hero.PartyDoc().GetValue(head), "b_c_gah_fg_head_01");
-    EXPECT_EQ(hero.PartyDoc().GetValue(skin1), "b_c_pos_a2");
+    EXPECT_EQ(hero.PartyDoc().value(head), "b_c_gah_fg_head_01");
+    EXPECT_EQ(hero.PartyDoc().value(skin1), "b_c_pos_a2");
     hero.SetModel(dsrDwarf);
-    EXPECT_EQ(hero.PartyDoc().GetValue(head), "b_c_dwf_head");
-    EXPECT_EQ(hero.PartyDoc().GetValue(skin0), "b_c_dwf_skin");
-    EXPECT_EQ(hero.PartyDoc().GetValue(skin1), "b_c_pos_a2"); // beyond the new model's skins
-    const std::string before = hero.PartyDoc().Text();
+    EXPECT_EQ(hero.PartyDoc().value(head), "b_c_dwf_head");
+    EXPECT_EQ(hero.PartyDoc().value(skin0), "b_c_dwf_skin");
+    EXPECT_EQ(hero.PartyDoc().value(skin1), "b_c_pos_a2"); // beyond the new model's skins
+    const std::string before = hero.PartyDoc().text();
     hero.SetModel(dsrUnknown); // the handler does not know it
     hero.SetModel(dsrFarmboy); // the handler fails
-    EXPECT_EQ(hero.PartyDoc().Text(), before);
+    EXPECT_EQ(hero.PartyDoc().text(), before);
     EXPECT_EQ(hero.Model(), dsrFarmboy);
 }
 
@@ -246,7 +246,7 @@ TEST_F(HeroFolderTest, ModelChangeBeforeAnyDocumentIsQuiet) {
     };
     hero.SetModel(dsrDwarf);
     EXPECT_EQ(hero.Model(), dsrDwarf);
-    EXPECT_TRUE(hero.PartyDoc().Root.empty());
+    EXPECT_TRUE(hero.PartyDoc().root().empty());
 }
 
 TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
@@ -257,7 +257,7 @@ TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
     try {
         hero.SaveFolder(folder);
         FAIL();
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         EXPECT_EQ(error.what(), "Error saving hero.\r\nCannot create file " + folder +
                                     "Info.gas\r\n" + std::strerror(ENOTDIR));
     }
@@ -266,12 +266,12 @@ TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
     EXPECT_TRUE(hero.Modified());
     EXPECT_TRUE(hero.RecentHeros().empty());
 
-    hero.PartyDoc().SetLines("[party]{[members]{[0]{[member]{gold=1;}}}[party]{}}");
-    hero.PartyDoc().Load();
+    hero.PartyDoc().setLines("[party]{[members]{[0]{[member]{gold=1;}}}[party]{}}");
+    hero.PartyDoc().load();
     try {
         hero.SaveFolder(temp / "Good");
         FAIL();
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         EXPECT_STREQ(error.what(), "Error saving hero.\r\nList index out of bounds (-1)");
     }
 }
@@ -327,7 +327,7 @@ std::string SaveWithFileSizeLimit(TDSHero &hero, rlim_t limit) {
     std::string message;
     try {
         hero.SaveFolder("");
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         message = error.what();
     }
     ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -338,8 +338,8 @@ std::string SaveWithFileSizeLimit(TDSHero &hero, rlim_t limit) {
 TEST_F(InterruptedSave, DiskFullAtThePortraitLeavesTheGasFilesNewAndThePortraitOld) {
     const std::string message = SaveWithFileSizeLimit(hero, 16 * 1024);
     EXPECT_EQ(message, "Error saving hero.\r\nCannot create file " + folder + "Portrait-0.bmp");
-    EXPECT_EQ(ReadAll(folder + "Info.gas"), hero.InfoDoc().Text());
-    EXPECT_EQ(ReadAll(folder + "Party.gas"), hero.PartyDoc().Text());
+    EXPECT_EQ(ReadAll(folder + "Info.gas"), hero.InfoDoc().text());
+    EXPECT_EQ(ReadAll(folder + "Party.gas"), hero.PartyDoc().text());
     EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), "BM old portrait");
     EXPECT_EQ(FilesInFolder(), 3u);
     EXPECT_TRUE(hero.IsNew());

@@ -5,10 +5,10 @@
 #include <string>
 
 // The hero's model; its number is also the number of its default built-in portrait.
-enum TDSRaces : std::uint8_t { dsrFarmboy, dsrFarmgirl, dsrDwarf, dsrSkeleton_Good, dsrUnknown };
+enum class HeroModel : std::uint8_t { Farmboy, Farmgirl, Dwarf, SkeletonGood, Unknown };
 
 // The model of a Gas template_name: whole-text match, ASCII letters in any case;
-// anything else is dsrUnknown.
-TDSRaces RaceFromTemplate(const std::string &text);
+// anything else is HeroModel::Unknown.
+HeroModel modelFromTemplate(const std::string &text);
 // "Farmboy", "Farmgirl", "Dwarf", "Skeleton_Good" or "Unknown".
-std::string RaceTemplateName(TDSRaces model);
+std::string modelTemplateName(HeroModel model);
