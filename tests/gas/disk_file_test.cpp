@@ -13,7 +13,7 @@
 
 namespace {
 
-size_t FilesIn(const TempFolder &folder) {
+size_t filesIn(const TempFolder &folder) {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
                                              std::filesystem::directory_iterator()));
 }
@@ -49,7 +49,7 @@ TEST(DiskFile, ReplaceWritesTheBytesKeepsTheModeAndLeavesNoTemporaryFile) {
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
@@ -76,7 +76,7 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
 
     EXPECT_EQ(message, "Cannot create file " + target + "\r\n" + std::strerror(EFBIG));
     EXPECT_EQ(ReadAll(target), old);
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
@@ -90,12 +90,8 @@ TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
                   "Cannot create file " + folder / "Info.gas" + "\r\n" + std::strerror(EISDIR));
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Info.gas"));
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
-
-} // namespace
-
-namespace {
 
 TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
     TempFolder folder;
@@ -119,7 +115,7 @@ TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
         EXPECT_EQ(error.what(), "Cannot create file " + target);
     }
     EXPECT_EQ(ReadAll(target), "new");
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
@@ -139,7 +135,7 @@ TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
     ASSERT_EQ(::stat((folder / "Info.gas").c_str(), &gas), 0);
     EXPECT_EQ(ReadAll(target), "picture");
     EXPECT_EQ(picture.st_mode & 07777, gas.st_mode & 07777);
-    EXPECT_EQ(FilesIn(folder), 2u);
+    EXPECT_EQ(filesIn(folder), 2u);
 }
 
 } // namespace

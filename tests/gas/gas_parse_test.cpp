@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/gas_document.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 #include "tests/gas/gas_shape.h"
 #include "tests/gas/temp_folder.h"
 
@@ -21,7 +21,7 @@ void PrintTo(const ParseCase &c, std::ostream *os) {
 class GasParse : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(GasParse, ReadsTheTreeByTheDocumentRules) {
-    EXPECT_EQ(Shape(ParseText(GetParam().text).root()), GetParam().shape) << GetParam().what;
+    EXPECT_EQ(shape(parseText(GetParam().text).root()), GetParam().shape) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,7 +84,7 @@ TEST(GasLoad, FailedParseKeepsTheTreeBuiltSoFar) {
     GasDocument doc;
     doc.setLines("[a]{x=1;[b]{y=2;");
     EXPECT_THROW(doc.load(), OperationError);
-    EXPECT_EQ(Shape(doc.root()), "[a]{<x=1>[b]{<y=2>}}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>[b]{<y=2>}}");
 }
 
 TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
@@ -92,7 +92,7 @@ TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
     WriteAll(folder / "a.gas", std::string("[a]{x=1;}\0[b]{}", 15));
     GasDocument doc;
     doc.load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.root()), "[a]{<x=1>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 
     WriteAll(folder / "b.gas", std::string("[a]{x=1;\0}", 10));
     EXPECT_THROW(doc.load(folder / "b.gas"), OperationError);
@@ -103,30 +103,30 @@ TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
     WriteAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
     GasDocument doc;
     doc.load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.root()), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
+    EXPECT_EQ(shape(doc.root()), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
 }
 
 TEST(GasLoad, LoadingAgainReplacesTheTree) {
     TempFolder folder;
     WriteAll(folder / "a.gas", "[a]\r\n{\r\n\tx = 1;\r\n}\r\n");
-    GasDocument doc = ParseText("[old]{[deep]{k=v;}}");
+    GasDocument doc = parseText("[old]{[deep]{k=v;}}");
     doc.load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.root()), "[a]{<x=1>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 }
 
 TEST(GasLoad, MissingFileFailsWithTheFileErrorAndKeepsTheDocument) {
     TempFolder folder;
-    GasDocument doc = ParseText("[a]{x=1;}");
+    GasDocument doc = parseText("[a]{x=1;}");
     try {
         doc.load(folder / "none.gas");
         FAIL();
     } catch (const FileError &error) {
         EXPECT_EQ(error.what(), "Cannot open file " + folder / "none.gas");
     }
-    EXPECT_EQ(Shape(doc.root()), "[a]{<x=1>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 }
 
-std::string NestedText(int depth) {
+std::string nestedText(int depth) {
     std::string text;
     for (int i = 0; i < depth; ++i)
         text += "[b]{";
@@ -135,7 +135,7 @@ std::string NestedText(int depth) {
 
 TEST(GasLoad, DeepNestingNeitherOverflowsNorLosesBlocks) {
     const int depth = 200000;
-    GasDocument doc = ParseText(NestedText(depth));
+    GasDocument doc = parseText(nestedText(depth));
     const GasBlock *block = &doc.root();
     int levels = 0;
     while (!block->empty() && block->front().child) {
@@ -143,14 +143,14 @@ TEST(GasLoad, DeepNestingNeitherOverflowsNorLosesBlocks) {
         ++levels;
     }
     EXPECT_EQ(levels, depth);
-    EXPECT_EQ(Shape(*block), "<k=v>");
+    EXPECT_EQ(shape(*block), "<k=v>");
     doc.clear();
     EXPECT_TRUE(doc.root().empty());
 }
 
 TEST(GasLoad, DeepNestingWritesAndReadsBack) {
-    std::string written = ParseText(NestedText(1000)).text();
-    EXPECT_EQ(ParseText(written).text(), written);
+    std::string written = parseText(nestedText(1000)).text();
+    EXPECT_EQ(parseText(written).text(), written);
     EXPECT_NE(written.find("\n" + std::string(1000, '\t') + "k = v;\r\n"), std::string::npos);
 }
 

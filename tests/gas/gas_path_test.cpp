@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/gas_document.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 #include "tests/gas/gas_shape.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const char *const kParty = "[party]{"
-                           "[members]{[0]{[member]{gold=5;screen_name=\"Hero\";"
-                           "[skins]{0=b_c_ecm_sk;1=;}}}}"
-                           "[party]{gold=100;hero_index=0;}"
-                           "gold=7;}";
+const char *const partyText = "[party]{"
+                              "[members]{[0]{[member]{gold=5;screen_name=\"Hero\";"
+                              "[skins]{0=b_c_ecm_sk;1=;}}}}"
+                              "[party]{gold=100;hero_index=0;}"
+                              "gold=7;}";
 
 struct GetCase {
     const char *path;
@@ -26,7 +26,7 @@ void PrintTo(const GetCase &c, std::ostream *os) {
 class GasGet : public testing::TestWithParam<GetCase> {};
 
 TEST_P(GasGet, FindsTheFirstMatchWithoutRegardToCase) {
-    EXPECT_EQ(ParseText(kParty).value(GetParam().path), GetParam().value) << GetParam().path;
+    EXPECT_EQ(parseText(partyText).value(GetParam().path), GetParam().value) << GetParam().path;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,34 +41,34 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(GasPath, DuplicateKeysAndBlocksUseTheFirstMatch) {
-    GasDocument doc = ParseText("[a]{k=1;k=2;[b]{x=first;}[B]{x=second;}}");
+    GasDocument doc = parseText("[a]{k=1;k=2;[b]{x=first;}[B]{x=second;}}");
     EXPECT_EQ(doc.value("a\rk"), "1");
     EXPECT_EQ(doc.value("a\rb\rx"), "first");
     doc.setValue("a\rk", "9");
     doc.setValue("a\rb\rx", "");
-    EXPECT_EQ(Shape(doc.root()), "[a]{<k=9><k=2>[b]{}[B]{<x=second>}}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<k=9><k=2>[b]{}[B]{<x=second>}}");
 }
 
 TEST(GasPath, StatementsWithoutEqualsAreNeitherKeysNorBlocks) {
-    GasDocument doc = ParseText("[a]{flag;b;[b]{flag=1;}}");
+    GasDocument doc = parseText("[a]{flag;b;[b]{flag=1;}}");
     EXPECT_EQ(doc.value("a\rflag"), "");
     EXPECT_EQ(doc.value("a\rb\rflag"), "1");
 }
 
 TEST(GasPath, SetReplacesInPlaceWithTheCallersKeySpelling) {
-    GasDocument doc = ParseText("[a]{Gold=1;x=2;}");
+    GasDocument doc = parseText("[a]{Gold=1;x=2;}");
     doc.setValue("A\rGOLD", "5");
-    EXPECT_EQ(Shape(doc.root()), "[a]{<GOLD=5><x=2>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<GOLD=5><x=2>}");
 }
 
 TEST(GasPath, SetAppendsAMissingKeyAfterNestedBlocks) {
-    GasDocument doc = ParseText("[a]{x=1;[b]{}}");
+    GasDocument doc = parseText("[a]{x=1;[b]{}}");
     doc.setValue("a\ry", "two words");
-    EXPECT_EQ(Shape(doc.root()), "[a]{<x=1>[b]{}<y=two words>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>[b]{}<y=two words>}");
 }
 
 TEST(GasPath, SetWithAnEmptyValueRemovesTheStatement) {
-    GasDocument doc = ParseText("[a]{x=1;y=2;}");
+    GasDocument doc = parseText("[a]{x=1;y=2;}");
     doc.setValue("a\rx", "");
     doc.setValue("a\rnone", "");
     EXPECT_EQ(doc.value("a\rx"), "");
@@ -76,7 +76,7 @@ TEST(GasPath, SetWithAnEmptyValueRemovesTheStatement) {
 }
 
 TEST(GasPath, MissingBlockIsAListErrorAndChangesNothing) {
-    GasDocument doc = ParseText(kParty);
+    GasDocument doc = parseText(partyText);
     const std::string before = doc.text();
     for (const char *path :
          {"party\rmembers\r1\rmember\rgold", "info\rhero_name", "party\rgold\rx"}) {
@@ -98,12 +98,12 @@ TEST(GasPath, EmptyDocumentFailsAsSoonAsAPathNeedsABlock) {
 }
 
 TEST(GasPath, ChildGivesBlocksAndRejectsIndexesOutsideTheList) {
-    GasDocument doc = ParseText("[a]{x=1;[b]{y=2;}}");
+    GasDocument doc = parseText("[a]{x=1;[b]{y=2;}}");
     GasBlock *a = GasDocument::child(doc.root(), 0);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(GasDocument::child(*a, 0), nullptr);
     ASSERT_NE(GasDocument::child(*a, 1), nullptr);
-    EXPECT_EQ(Shape(*GasDocument::child(*a, 1)), "<y=2>");
+    EXPECT_EQ(shape(*GasDocument::child(*a, 1)), "<y=2>");
     for (int index : {-1, 2}) {
         try {
             GasDocument::child(*a, index);

@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::pair<long double, const char *> Formats[] = {
+const std::pair<long double, const char *> formats[] = {
     {0, "0.00000e+000"},          {70, "7.00000e+001"},
     {150, "1.50000e+002"},        {0.5L, "5.00000e-001"},
     {9450, "9.45000e+003"},       {12345.67L, "1.234567e+004"},
@@ -29,14 +29,14 @@ const std::pair<long double, const char *> Formats[] = {
 };
 
 TEST(FormatExperience, SevenSignificantDigitsWithThreeDigitExponent) {
-    for (const auto &[x, text] : Formats)
-        EXPECT_EQ(FormatExperience(x), text);
+    for (const auto &[x, text] : formats)
+        EXPECT_EQ(formatExperience(x), text);
 }
 
 TEST(FormatExperience, SevenDigitsCanFallBelowTheLevelStart) {
-    const long double back = ParseExperience(FormatExperience(11263782));
+    const long double back = parseExperience(formatExperience(11263782));
     EXPECT_EQ(back, 11263780);
-    EXPECT_EQ(LevelForExperience(51, back), 50);
+    EXPECT_EQ(levelForExperience(51, back), 50);
 }
 
 TEST(ParseExperience, AcceptsDecimalAndExponentForms) {
@@ -55,7 +55,7 @@ TEST(ParseExperience, AcceptsDecimalAndExponentForms) {
         {"12345678901234.5", 12345678901234.5L},
     };
     for (const auto &[text, value] : cases)
-        EXPECT_EQ(ParseExperience(text), value) << text;
+        EXPECT_EQ(parseExperience(text), value) << text;
 }
 
 TEST(ParseExperience, RejectsWhatIsNotAFiniteDecimalNumber) {
@@ -64,9 +64,9 @@ TEST(ParseExperience, RejectsWhatIsNotAFiniteDecimalNumber) {
                            "1.2.3", ".",   "+",    "1e5000", "1 2", "\t1"};
     for (const char *text : cases) {
         try {
-            ParseExperience(text);
+            parseExperience(text);
             ADD_FAILURE() << "accepted '" << text << "'";
-        } catch (const EConvertError &e) {
+        } catch (const ConvertError &e) {
             EXPECT_EQ(std::string(e.what()),
                       "'" + std::string(text) + "' is not a valid floating point value");
         }
@@ -82,7 +82,7 @@ struct CommaPoint : std::numpunct<char> {
 
 // Builds a German locale into a temporary folder, so the test needs nothing installed;
 // answers whether the C locale now writes a decimal comma.
-bool UseGermanCLocale(const std::filesystem::path &folder) {
+bool useGermanCLocale(const std::filesystem::path &folder) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         const std::string command = "localedef -i de_DE -f UTF-8 '" +
                                     (folder / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
@@ -101,18 +101,18 @@ TEST(ExperienceText, IgnoresTheProcessLocale) {
     std::filesystem::create_directories(folder);
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
-    const bool commaInC = UseGermanCLocale(folder);
+    const bool commaInC = useGermanCLocale(folder);
 
-    std::string formatted[std::size(Formats)];
-    long double parsed[std::size(Formats)];
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        formatted[i] = FormatExperience(Formats[i].first);
-        parsed[i] = ParseExperience(Formats[i].second);
+    std::string formatted[std::size(formats)];
+    long double parsed[std::size(formats)];
+    for (std::size_t i = 0; i < std::size(formats); ++i) {
+        formatted[i] = formatExperience(formats[i].first);
+        parsed[i] = parseExperience(formats[i].second);
     }
     bool commaRejected = false;
     try {
-        ParseExperience("1,5");
-    } catch (const EConvertError &) {
+        parseExperience("1,5");
+    } catch (const ConvertError &) {
         commaRejected = true;
     }
 
@@ -123,9 +123,9 @@ TEST(ExperienceText, IgnoresTheProcessLocale) {
 
     if (!commaInC)
         std::cout << "note: no German C locale could be built; C++ locale checked only\n";
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        EXPECT_EQ(formatted[i], Formats[i].second);
-        EXPECT_EQ(parsed[i], ParseExperience(Formats[i].second));
+    for (std::size_t i = 0; i < std::size(formats); ++i) {
+        EXPECT_EQ(formatted[i], formats[i].second);
+        EXPECT_EQ(parsed[i], parseExperience(formats[i].second));
     }
     EXPECT_TRUE(commaRejected);
 }

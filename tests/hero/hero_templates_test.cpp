@@ -7,23 +7,16 @@
 
 namespace {
 
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-
 TEST(HeroTemplates, LoadingAndSavingGivesTheTemplateTextWithCrLf) {
-    for (std::string_view text : {InfoTemplate, PartyTemplate}) {
+    for (std::string_view text : {infoTemplate, partyTemplate}) {
         ASSERT_EQ(text.back(), '\n');
         EXPECT_EQ(text.find('\r'), std::string_view::npos);
-        EXPECT_EQ(ParseText(text).text(), WithCrLf(text));
+        EXPECT_EQ(parseText(text).text(), withCrLf(text));
     }
 }
 
 // The keys of a block in order, as "key=value" statements.
-std::vector<std::string> Statements(const GasBlock &block) {
+std::vector<std::string> statements(const GasBlock &block) {
     std::vector<std::string> out;
     for (const GasNode &entry : block)
         out.push_back(entry.child ? "[" + entry.text + "]" : entry.text);
@@ -31,10 +24,10 @@ std::vector<std::string> Statements(const GasBlock &block) {
 }
 
 TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
-    GasDocument info = ParseText(InfoTemplate);
+    GasDocument info = parseText(infoTemplate);
     const GasBlock &block = *info.root().at(0).child;
     EXPECT_EQ(info.root().at(0).text, "info");
-    EXPECT_EQ(Statements(block),
+    EXPECT_EQ(statements(block),
               (std::vector<std::string>{
                   "file_name=\"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\"",
                   "hero_name=\"Hero\"",
@@ -68,7 +61,7 @@ TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
         EXPECT_EQ(info.value(path + "version"), "00.[05].2002.03.0801");
         EXPECT_EQ(manifest[static_cast<size_t>(i)].child->size(), 8u);
     }
-    EXPECT_EQ(Statements(*manifest[5].child),
+    EXPECT_EQ(statements(*manifest[5].child),
               (std::vector<std::string>{
                   "creator_id='GPG!'", "data_crc32=0x5D27967C", "file_name=Objects.dsres",
                   "guid=\"{06779A74-73D0-4237-8803-AB0BCA3556E3}\"", "index_crc32=0xA4872C61",
@@ -79,8 +72,8 @@ TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
 }
 
 TEST(HeroTemplates, PartyHoldsTheMemberItsBlocksAndTheInnerParty) {
-    GasDocument party = ParseText(PartyTemplate);
-    EXPECT_EQ(Shape(party.root()),
+    GasDocument party = parseText(partyTemplate);
+    EXPECT_EQ(shape(party.root()),
               "[party]{[members]{[0]{[member]{"
               "<actor_class=\"Corpse\"><combat_orders=co_limited><custom_head=default>"
               "<disposition_orders=ad_defensive><focus_orders=fo_closest><gold=100>"
