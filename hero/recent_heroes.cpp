@@ -49,7 +49,7 @@ RecentHero RecentHeroes::parse(const std::string &line) {
     const size_t eq = std::min(line.find('='), line.size());
     RecentHero hero;
     hero.folder = line.substr(0, eq);
-    std::string value = eq < line.size() ? line.substr(eq + 1) : std::string();
+    std::string value = eq < line.size() ? line.substr(eq + 1) : line;
     // Written by add(): "<caption> NN" in quotes; the caption keeps its blank before NN.
     const size_t n = value.size();
     if (n >= 5 && value.front() == '"' && value.back() == '"' && value[n - 4] == ' ' &&

@@ -2,6 +2,8 @@
 #include "hero/convert_error.h"
 #include "hero/experience.h"
 #include "hero/experience_text.h"
+#include "tests/gas/temp_folder.h"
+#include "tests/hero/comma_decimals.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +12,7 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
-#include <locale>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -73,13 +73,6 @@ TEST(ParseExperience, RejectsWhatIsNotAFiniteDecimalNumber) {
     }
 }
 
-// A decimal comma in the C++ global locale.
-struct CommaPoint : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 // Builds a German locale into a temporary folder, so the test needs nothing installed;
 // answers whether the C locale now writes a decimal comma.
 bool useGermanCLocale(const std::filesystem::path &folder) {
@@ -96,30 +89,25 @@ bool useGermanCLocale(const std::filesystem::path &folder) {
 }
 
 TEST(ExperienceText, IgnoresTheProcessLocale) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("thalrex-locale-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
-    const bool commaInC = useGermanCLocale(folder);
-
+    const TempFolder folder;
     std::string formatted[std::size(formats)];
     long double parsed[std::size(formats)];
-    for (std::size_t i = 0; i < std::size(formats); ++i) {
-        formatted[i] = formatExperience(formats[i].first);
-        parsed[i] = parseExperience(formats[i].second);
+    bool commaInC = false, commaRejected = false;
+    {
+        const CommaDecimals commaDecimals;
+        commaInC = useGermanCLocale(folder.Path());
+        for (std::size_t i = 0; i < std::size(formats); ++i) {
+            formatted[i] = formatExperience(formats[i].first);
+            parsed[i] = parseExperience(formats[i].second);
+        }
+        try {
+            parseExperience("1,5");
+        } catch (const ConvertError &) {
+            commaRejected = true;
+        }
+        std::setlocale(LC_ALL, "C");
     }
-    bool commaRejected = false;
-    try {
-        parseExperience("1,5");
-    } catch (const ConvertError &) {
-        commaRejected = true;
-    }
-
-    std::setlocale(LC_ALL, "C");
-    std::locale::global(previous);
     unsetenv("LOCPATH");
-    std::filesystem::remove_all(folder);
 
     if (!commaInC)
         std::cout << "note: no German C locale could be built; C++ locale checked only\n";

@@ -3,12 +3,12 @@
 #include "hero/hero_templates.h"
 #include "hero/hero_values.h"
 #include "tests/gas/gas_shape.h"
+#include "tests/hero/comma_decimals.h"
 #include "tests/hero/hero_folder_fixture.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <locale>
 #include <set>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -278,21 +278,14 @@ TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
     }
 }
 
-// A locale whose numbers read "1.234.567,5".
-struct CommaDecimals : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 TEST_F(HeroFolderTest, NumbersUseAPointWhateverTheLocale) {
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaDecimals));
     const std::string folder = realisticFolder();
-    hero.openFolder(folder);
-    hero.setGold(1234567);
-    hero.saveFolder("", saveGameFolder);
-    std::locale::global(previous);
+    {
+        const CommaDecimals commaDecimals;
+        hero.openFolder(folder);
+        hero.setGold(1234567);
+        hero.saveFolder("", saveGameFolder);
+    }
     const std::string party = ReadAll(folder + "Party.gas");
     EXPECT_EQ(valueIn(party, member + "gold"), "1234567");
     EXPECT_EQ(valueIn(party, member + "skills/melee_xp"), "1.234567e+004");

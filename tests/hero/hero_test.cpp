@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,24 +27,18 @@ struct Shown {
 };
 
 Shown shownOf(const Hero &hero) {
-    Shown shown{hero.uber(),
-                {},
-                {},
-                {},
-                hero.title(),
-                hero.name(),
-                hero.healthAndMana().health,
-                hero.healthAndMana().mana,
-                hero.isModified(),
-                hero.canUndo()};
+    std::vector<int> levels;
+    std::vector<long double> percents, committed;
     for (const Attribute *a : std::initializer_list<const Attribute *>{
              &hero.strength(), &hero.dexterity(), &hero.intelligence(), &hero.melee(),
              &hero.ranged(), &hero.nature(), &hero.combat()}) {
-        shown.levels.push_back(a->level());
-        shown.percents.push_back(a->percentOfLevel());
-        shown.committedPercents.push_back(a->committedPercentOfLevel());
+        levels.push_back(a->level());
+        percents.push_back(a->percentOfLevel());
+        committed.push_back(a->committedPercentOfLevel());
     }
-    return shown;
+    const HealthAndMana hm = hero.healthAndMana();
+    return {hero.uber(), levels,    percents, committed,         hero.title(),
+            hero.name(), hm.health, hm.mana,  hero.isModified(), hero.canUndo()};
 }
 
 TEST(Hero, ConstructedAtZeroWithMeleeCurrent) {
