@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
 #include "standin.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "exchange/frmtank.h"
 #include "exchange/partyexport.h"
@@ -34,7 +34,7 @@ protected:
     int dialogsShown = 0;
 
     void SetUp() override {
-        d.RunProcesses();
+        d.runProcesses();
         host.folder = heroFolder("Ulf");
         useTool(ToolMode::Writes);
     }
@@ -63,77 +63,77 @@ protected:
 };
 
 TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
 
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
+    ASSERT_EQ(d.processStarts().size(), 1u);
     const QStringList expected{"-source", t.folders.imports + "Ulf", "-out", party()};
-    EXPECT_EQ(d.ProcessStarts()[0].program, tool);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments, expected);
+    EXPECT_EQ(d.processStarts()[0].program, tool);
+    EXPECT_EQ(d.processStarts()[0].arguments, expected);
     EXPECT_EQ(recordedArguments(tool), expected);
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Information);
     EXPECT_EQ(host.saves, 0);
     EXPECT_TRUE(QFile::exists(party()));
 }
 
 TEST_F(Export, MissingSaveFolderIsCreated) {
     ASSERT_TRUE(QDir(t.folders.save).removeRecursively());
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
     EXPECT_TRUE(QFile::exists(party()));
 }
 
 TEST_F(Export, ModifiedHeroIsSavedFirst) {
     host.modified = true;
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
     EXPECT_EQ(host.saves, 1);
 }
 
 TEST_F(Export, NewHeroWhoseFolderChoiceIsCancelledEndsQuietly) {
     host.isNew = true;
-    d.ExpectFolderPick(QString());
-    exporter.Export1Click();
+    d.expectFolderPick(QString());
+    exporter.export1Click();
     EXPECT_EQ(host.saves, 1);
-    EXPECT_EQ(d.Prompts().size(), 1u);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    EXPECT_EQ(d.prompts().size(), 1u);
+    EXPECT_TRUE(d.processStarts().empty());
 }
 
 TEST_F(Export, FailedToolOffersRetryWithTheCommand) {
     for (ToolMode mode : {ToolMode::Fails, ToolMode::WritesNothing}) {
         useTool(mode);
-        d.ExpectMessage(retryQuestion.arg(tool, t.folders.imports + "Ulf", party()), MsgAnswer::No);
-        exporter.Export1Click();
+        d.expectMessage(retryQuestion.arg(tool, t.folders.imports + "Ulf", party()), MsgAnswer::No);
+        exporter.export1Click();
 
-        ASSERT_TRUE(d.AllAnswered());
-        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
-        EXPECT_EQ(d.Prompts().back().buttons, MsgButtons::YesNo);
+        ASSERT_TRUE(d.allAnswered());
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
+        EXPECT_EQ(d.prompts().back().buttons, MsgButtons::YesNo);
         EXPECT_EQ(dialogsShown, 0);
     }
 }
 
 TEST_F(Export, UnstartableToolCountsAsFailed) {
     host.settings["tankcreator"] = t.write("tools/notexecutable", "data");
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter.export1Click();
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
 }
 
 TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
     t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
+    exporter.export1Click();
 
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
-    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(d.processStarts().empty());
 
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
-        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
     QFile written(party());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "TANK");
@@ -147,12 +147,12 @@ TEST_F(Export, StaleOutputCountsAsFailed) {
                                  QFileDevice::FileModificationTime));
     file.close();
     useTool(ToolMode::WritesNothing);
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
-        .ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter.export1Click();
 
-    EXPECT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    EXPECT_EQ(d.processStarts().size(), 1u);
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
 }
 
 TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
@@ -176,20 +176,20 @@ TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
 TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
     host.settings["tankdlgalways"] = "1";
     onTankDialog([&](TfrmTank &dialog) {
-        EXPECT_TRUE(d.ProcessStarts().empty());
+        EXPECT_TRUE(d.processStarts().empty());
         EXPECT_EQ(dialog.windowTitle(), "Tank Creation Parameters");
         EXPECT_EQ(dialog.edtSource->text(), host.folder);
         EXPECT_EQ(dialog.edtOut->text(), t.folders.save);
         EXPECT_TRUE(dialog.ckbAlways->isChecked());
-        EXPECT_EQ(dialog.Button1->toolTip(), "Export Ulf");
-        dialog.Button1->click();
+        EXPECT_EQ(dialog.button1->toolTip(), "Export Ulf");
+        dialog.button1->click();
     });
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
 
     EXPECT_EQ(dialogsShown, 1);
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments,
+    ASSERT_EQ(d.processStarts().size(), 1u);
+    EXPECT_EQ(d.processStarts()[0].arguments,
               QStringList({"-source", t.folders.imports + "Ulf", "-out", party()}));
     EXPECT_EQ(host.settingWrites, QStringList({"TankDlgAlways", "TankDlgSource", "TankDlgOut"}));
     EXPECT_EQ(host.settings["tankdlgalways"], "1");
@@ -207,23 +207,23 @@ TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
     host.settings["tankdlgsource"] = heroes;
     host.settings["tankdlgout"] = out;
     useTool(ToolMode::Fails);
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::Yes)
-        .ExpectMessage("Export failed.\r\rYou will need to create Bob.dsparty manually "
+    d.expectMessageContaining("Export failed.", MsgAnswer::Yes)
+        .expectMessage("Export failed.\r\rYou will need to create Bob.dsparty manually "
                        "using a Tank Creator tool and place it in your savegame folder.",
                        MsgAnswer::Ok);
     onTankDialog([&](TfrmTank &dialog) {
         EXPECT_EQ(dialog.edtSource->text(), heroes + "/Bob");
         EXPECT_EQ(dialog.edtOut->text(), out);
         EXPECT_FALSE(dialog.ckbAlways->isChecked());
-        dialog.Button1->click();
+        dialog.button1->click();
     });
-    exporter.Export1Click();
+    exporter.export1Click();
 
-    ASSERT_EQ(d.ProcessStarts().size(), 2u);
-    EXPECT_EQ(d.ProcessStarts()[1].arguments,
+    ASSERT_EQ(d.processStarts().size(), 2u);
+    EXPECT_EQ(d.processStarts()[1].arguments,
               QStringList({"-source", heroes + "/Bob", "-out", out + "/Bob.dsparty"}));
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[1].type, MsgType::Error);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[1].type, MsgType::Error);
     EXPECT_EQ(host.settings["tankdlgsource"], heroes + "/");
     EXPECT_EQ(host.settings["tankdlgout"], out);
     EXPECT_EQ(host.settings["tankdlgalways"], "0");
@@ -234,13 +234,13 @@ TEST_F(Export, CancellingTheDialogStoresNothing) {
         dialog.edtSource->setText(t.path("elsewhere"));
         dialog.edtOut->setText(t.path("other"));
         dialog.ckbAlways->setChecked(true);
-        dialog.Button2->click();
+        dialog.button2->click();
     });
-    exporter.ExportWithDialog();
+    exporter.exportWithDialog();
     EXPECT_EQ(dialogsShown, 1);
     EXPECT_TRUE(host.settingWrites.isEmpty());
-    EXPECT_TRUE(d.ProcessStarts().empty());
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.processStarts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Export, MissingToolAsksForItsLocation) {
@@ -248,64 +248,64 @@ TEST_F(Export, MissingToolAsksForItsLocation) {
     const QString notFound =
         "Tank Creator was not found.\rPlease select its location on your computer...\r\r"
         "(you can get RTC.exe from https://www.siegetheday.org)";
-    d.ExpectMessage(notFound, MsgAnswer::Ok).ExpectFilePick(QString());
-    exporter.Export1Click(); // cancelled
-    d.ExpectMessage(notFound, MsgAnswer::Ok)
-        .ExpectFilePick(tool)
-        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click(); // picked
+    d.expectMessage(notFound, MsgAnswer::Ok).expectFilePick(QString());
+    exporter.export1Click(); // cancelled
+    d.expectMessage(notFound, MsgAnswer::Ok)
+        .expectFilePick(tool)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click(); // picked
 
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
-    const std::vector<TestDesktop::Prompt> picks = d.Prompts(TestDesktop::Kind::File);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Information);
+    const std::vector<TestDesktop::Prompt> picks = d.prompts(TestDesktop::Kind::File);
     ASSERT_EQ(picks.size(), 2u);
     EXPECT_EQ(picks[0].file.title, "Tank Creator Location");
     EXPECT_EQ(picks[0].file.filter, "Tank Creator (RTC.exe);;All files (*)");
     EXPECT_EQ(picks[0].file.initialFolder, t.path("bin/RTC.exe"));
     EXPECT_EQ(host.settings["tankcreator"], tool);
-    EXPECT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_EQ(d.processStarts().size(), 1u);
 }
 
 TEST_F(Export, UnsafeHeroNameWritesNothing) {
     for (const char *name : {"..", ".", "a/b", ""}) {
         host.name = name;
         host.modified = true;
-        EXPECT_THROW(exporter.Export1Click(), std::runtime_error) << name;
+        EXPECT_THROW(exporter.export1Click(), std::runtime_error) << name;
     }
     EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    EXPECT_TRUE(d.processStarts().empty());
     EXPECT_TRUE(QDir(t.folders.save).isEmpty());
 }
 
 TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
     host.folder = '/' + host.folder; // "//..."
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click();
 
-    const QString staging = StagingFolder();
+    const QString staging = stagingFolder();
     ASSERT_FALSE(staging.isEmpty());
     EXPECT_TRUE(staging.startsWith(QDir::tempPath()));
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments,
+    ASSERT_EQ(d.processStarts().size(), 1u);
+    EXPECT_EQ(d.processStarts()[0].arguments,
               QStringList({"-source", staging + "Ulf", "-out", staging + "Ulf.dsparty"}));
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
     QFile written(party());
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "TANK");
 
-    RemoveStagingFolder();
+    removeStagingFolder();
     EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + "/Thalrex"));
 }
 
 TEST_F(Export, OutputLeftInTheStagingFolderIsNotTakenForTheToolsOutput) {
     host.folder = '/' + host.folder;
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click(); // leaves Ulf.dsparty in the staging folder
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter.export1Click(); // leaves Ulf.dsparty in the staging folder
     QFile::remove(party());
     useTool(ToolMode::WritesNothing);
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter.export1Click();
 
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 
@@ -314,12 +314,12 @@ TEST_F(Export, FailedStagingCopyFailsTheExport) {
     QDir().mkpath(t.path("elsewhere"));
     ASSERT_TRUE(QFile::link(t.path("elsewhere"), host.folder + "linked"));
     host.folder = '/' + host.folder;
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter.export1Click();
 
-    EXPECT_TRUE(d.ProcessStarts().empty());
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_TRUE(d.Prompts()[0].text.startsWith("Export failed."));
+    EXPECT_TRUE(d.processStarts().empty());
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_TRUE(d.prompts()[0].text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 
@@ -342,8 +342,8 @@ TEST_F(Export, StagingFolderOwnedByALinkIsRefused) {
     const QString base = QDir::tempPath() + "/Thalrex";
     QDir(base).removeRecursively();
     ASSERT_TRUE(QFile::link(t.path("elsewhere"), base));
-    EXPECT_EQ(StagingFolder(), QString());
-    RemoveStagingFolder();
+    EXPECT_EQ(stagingFolder(), QString());
+    removeStagingFolder();
     EXPECT_TRUE(QFileInfo(base).isSymLink());
     QFile::remove(base);
 }

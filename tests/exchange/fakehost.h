@@ -23,18 +23,18 @@ public:
     int saves = 0;
     QWidget win;
 
-    bool AskToSave() override { return askToSaveAnswer; }
-    void OpenFolder(const QString &f) override { opened << f; }
-    void Save1Click() override {
+    bool askToSave() override { return askToSaveAnswer; }
+    void openFolder(const QString &f) override { opened << f; }
+    void save1Click() override {
         ++saves;
         if (isNew && desktop().pickFolder({"Save hero in folder:", folder, true}).isEmpty())
             return;
         modified = isNew = false;
     }
-    bool Modified() const override { return modified; }
-    bool IsNew() const override { return isNew; }
-    QString HeroName() const override { return name; }
-    QString Folder() const override { return folder; }
+    bool modified() const override { return modified; }
+    bool isNew() const override { return isNew; }
+    QString heroName() const override { return name; }
+    QString folder() const override { return folder; }
     QString setting(const QString &key) const override { return settings.value(key.toLower()); }
     void setSetting(const QString &key, const QString &value) override {
         settings[key.toLower()] = value;

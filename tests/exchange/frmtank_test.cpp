@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "exchange/frmtank.h"
 
@@ -31,9 +31,9 @@ TEST_F(TankDialog, LayoutAndTabOrder) {
     EXPECT_EQ(dialog.minimumHeight(), 148);
     EXPECT_EQ(dialog.maximumHeight(), 148);
     EXPECT_EQ(dialog.minimumWidth(), 394);
-    EXPECT_TRUE(dialog.Button1->isDefault());
-    EXPECT_EQ(dialog.Button1->text(), "Export");
-    EXPECT_EQ(dialog.Button2->text(), "Cancel");
+    EXPECT_TRUE(dialog.button1->isDefault());
+    EXPECT_EQ(dialog.button1->text(), "Export");
+    EXPECT_EQ(dialog.button2->text(), "Cancel");
     EXPECT_EQ(dialog.btnSourceBrowse->toolTip(), "Browse");
     EXPECT_EQ(dialog.btnSourceBrowse->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(dialog.btnOutBrowse->focusPolicy(), Qt::NoFocus);
@@ -46,7 +46,7 @@ TEST_F(TankDialog, LayoutAndTabOrder) {
         order << w;
     }
     EXPECT_EQ(order, (QList<QWidget *>{dialog.edtSource, dialog.edtOut, dialog.ckbAlways,
-                                       dialog.Button1, dialog.Button2}));
+                                       dialog.button1, dialog.button2}));
 }
 
 TEST_F(TankDialog, ExportNeedsBothFoldersToExist) {
@@ -61,16 +61,16 @@ TEST_F(TankDialog, ExportNeedsBothFoldersToExist) {
     for (const Case &c : cases) {
         dialog.edtSource->setText(c.source);
         dialog.edtOut->setText(c.out);
-        d.ExpectMessage(c.message, MsgAnswer::Ok);
-        dialog.Button1->click();
-        ASSERT_TRUE(d.AllAnswered());
-        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
+        d.expectMessage(c.message, MsgAnswer::Ok);
+        dialog.button1->click();
+        ASSERT_TRUE(d.allAnswered());
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     dialog.edtSource->setText(t.folders.imports);
     dialog.edtOut->setText(t.folders.save);
-    dialog.Button1->click();
+    dialog.button1->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
@@ -81,7 +81,7 @@ TEST_F(TankDialog, EscapeAndCancelReject) {
     QTest::keyClick(dialog.edtSource, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(TankDialog, KeysYAndNSetTheCheckBox) {
@@ -96,7 +96,7 @@ TEST_F(TankDialog, KeysYAndNSetTheCheckBox) {
 
 TEST_F(TankDialog, SourceBrowserStartsAtTheFieldOrTheDocumentsFolder) {
     dialog.edtSource->setText(t.path("missing"));
-    d.ExpectFolderPick(QString()).ExpectFolderPick(t.folders.imports);
+    d.expectFolderPick(QString()).expectFolderPick(t.folders.imports);
     dialog.btnSourceBrowse->click(); // cancelled
     EXPECT_EQ(dialog.edtSource->text(), t.path("missing"));
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtSource);
@@ -104,31 +104,31 @@ TEST_F(TankDialog, SourceBrowserStartsAtTheFieldOrTheDocumentsFolder) {
     EXPECT_EQ(dialog.edtSource->text(), t.folders.imports);
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtOut);
 
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[0].folder.label, "Select Ulf's folder:");
-    EXPECT_EQ(d.Prompts()[0].folder.initial, t.folders.documents);
-    EXPECT_FALSE(d.Prompts()[0].folder.newFolder);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[0].folder.label, "Select Ulf's folder:");
+    EXPECT_EQ(d.prompts()[0].folder.initial, t.folders.documents);
+    EXPECT_FALSE(d.prompts()[0].folder.newFolder);
 
-    d.ExpectFolderPick(QString());
+    d.expectFolderPick(QString());
     dialog.btnSourceBrowse->click();
-    EXPECT_EQ(d.Prompts()[2].folder.initial, t.folders.imports);
+    EXPECT_EQ(d.prompts()[2].folder.initial, t.folders.imports);
 }
 
 TEST_F(TankDialog, OutputBrowserStartsAtTheFieldOrTheSaveFolder) {
     const QString out = t.path("out");
     QDir().mkpath(out);
-    d.ExpectFolderPick(QString()).ExpectFolderPick(out);
+    d.expectFolderPick(QString()).expectFolderPick(out);
     dialog.btnOutBrowse->click(); // cancelled
     EXPECT_EQ(QApplication::focusWidget(), dialog.edtOut);
     dialog.btnOutBrowse->click(); // chosen
     EXPECT_EQ(dialog.edtOut->text(), out);
-    EXPECT_EQ(QApplication::focusWidget(), dialog.Button1);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.button1);
 
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[0].folder.label, "Select savegame folder:");
-    EXPECT_EQ(d.Prompts()[0].folder.initial, t.folders.save);
-    EXPECT_EQ(d.Prompts()[1].folder.initial, t.folders.save);
-    EXPECT_FALSE(d.Prompts()[0].folder.newFolder);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[0].folder.label, "Select savegame folder:");
+    EXPECT_EQ(d.prompts()[0].folder.initial, t.folders.save);
+    EXPECT_EQ(d.prompts()[1].folder.initial, t.folders.save);
+    EXPECT_FALSE(d.prompts()[0].folder.newFolder);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "exchange/partyimport.h"
 #include "kegtap/writer/tank_writer.h"
@@ -53,11 +53,11 @@ protected:
 TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
     saveParty("Hero one.dsparty", heroTank());
     TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
+    import.refreshImportMenu();
     ASSERT_EQ(Import1.actions()[0]->text(), "&Hero one");
     Import1.actions()[0]->trigger();
 
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero one/"});
     EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/Party.gas"), "[party]\r\n{\r\n}\r\n");
@@ -90,10 +90,10 @@ TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
     for (const Case &c : cases) {
         std::vector<uint8_t> tank = good;
         c.damage(tank);
-        d.ExpectMessage(c.message, MsgAnswer::Ok);
-        import.ImportParty(saveParty(QString(c.name) + ".dsparty", tank));
-        ASSERT_TRUE(d.AllAnswered()) << c.name;
-        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
+        d.expectMessage(c.message, MsgAnswer::Ok);
+        import.importParty(saveParty(QString(c.name) + ".dsparty", tank));
+        ASSERT_TRUE(d.allAnswered()) << c.name;
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
     }
     EXPECT_TRUE(host.opened.isEmpty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -107,19 +107,19 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     TPartyImport import(host, t.folders, &Import1);
 
     const QString warning = "Extracted file Info.gas CRC32 does not tally!\nContinue?";
-    d.ExpectMessage(warning, MsgAnswer::No)
-        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    import.ImportParty(party);
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[0].caption, "Warning");
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
-    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(d.Prompts()[0].defaultAnswer, MsgAnswer::No);
+    d.expectMessage(warning, MsgAnswer::No)
+        .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
+    import.importParty(party);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[0].caption, "Warning");
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(d.prompts()[0].defaultAnswer, MsgAnswer::No);
     EXPECT_TRUE(host.opened.isEmpty());
 
-    d.ExpectMessage(warning, MsgAnswer::Yes);
-    import.ImportParty(party);
-    EXPECT_EQ(d.Prompts().size(), 3u); // only the warning
+    d.expectMessage(warning, MsgAnswer::Yes);
+    import.importParty(party);
+    EXPECT_EQ(d.prompts().size(), 3u); // only the warning
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
 }
 
@@ -131,10 +131,10 @@ TEST_F(ImportWithKegtap, EntryNamesInWarningsAreGameText) {
     tank[layout.files[0].storedPosition] ^= 0xFF;
     TPartyImport import(host, t.folders, &Import1);
 
-    d.ExpectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
-        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    import.ImportParty(saveParty("Notes.dsparty", tank));
-    EXPECT_TRUE(d.AllAnswered());
+    d.expectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
+        .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
+    import.importParty(saveParty("Notes.dsparty", tank));
+    EXPECT_TRUE(d.allAnswered());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "exchange/partyimport.h"
 
@@ -45,8 +45,8 @@ TEST_F(Import, SavedPartiesAreListedSortedAndRebuiltOnEachOpening) {
     TPartyImport import(host, t.folders, &Import1);
 
     EXPECT_EQ(captions(), QStringList({"-", "&Browse..."}));
-    import.RefreshImportMenu();
-    import.RefreshImportMenu();
+    import.refreshImportMenu();
+    import.refreshImportMenu();
     EXPECT_TRUE(Import1.menuAction()->isEnabled());
     EXPECT_EQ(captions(), QStringList({"&A", "b", "&c", "-", "&Browse..."}));
     EXPECT_EQ(Import1.actions()[1]->statusTip(), "<My Documents>/Dungeon Siege/Save/b.dsparty");
@@ -54,16 +54,16 @@ TEST_F(Import, SavedPartiesAreListedSortedAndRebuiltOnEachOpening) {
 
     QFile::remove(t.folders.save + "b.dsparty");
     saveParty("Bob & Co.dsparty");
-    import.RefreshImportMenu();
+    import.refreshImportMenu();
     EXPECT_EQ(captions(), QStringList({"&A", "B&ob && Co", "&c", "-", "&Browse..."}));
 }
 
 TEST_F(Import, MissingLibraryDisablesImport) {
     saveParty("Hero.dsparty");
     TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
+    import.refreshImportMenu();
     EXPECT_FALSE(Import1.menuAction()->isEnabled());
-    EXPECT_FALSE(import.binding().LibraryFound());
+    EXPECT_FALSE(import.binding().libraryFound());
     EXPECT_EQ(captions(), QStringList({"-", "&Browse..."}));
 }
 
@@ -71,12 +71,12 @@ TEST_F(Import, CancelAtAskToSaveCreatesNothing) {
     t.write("bin/libkegtap.so", "not loaded");
     saveParty("Hero.dsparty");
     TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
+    import.refreshImportMenu();
     host.askToSaveAnswer = false;
     Import1.actions()[0]->trigger();
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
@@ -92,7 +92,7 @@ TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
         TPartyImport import(host, t.folders, &Import1);
         for (int attempt = 0; attempt < 2; ++attempt) {
             try {
-                import.ImportParty(party);
+                import.importParty(party);
                 ADD_FAILURE() << "imported with " << c.message.toStdString();
             } catch (const std::runtime_error &e) {
                 EXPECT_EQ(QString(e.what()), c.message);
@@ -100,14 +100,14 @@ TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
         }
     }
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Import, PartyNameThatIsNoFolderNameImportsNothing) {
     t.write("bin/libkegtap.so", "not loaded");
     TPartyImport import(host, t.folders, &Import1);
     for (const char *name : {"...dsparty", ".dsparty"})
-        EXPECT_THROW(import.ImportParty(saveParty(name)), std::runtime_error) << name;
+        EXPECT_THROW(import.importParty(saveParty(name)), std::runtime_error) << name;
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_TRUE(QDir(t.folders.program).entryList(QDir::Dirs | QDir::NoDotAndDotDot) ==
                 QStringList{"Imports"});
@@ -118,15 +118,15 @@ TEST_F(Import, BrowseKeepsTheFolderOfASuccessfulChoiceOnly) {
     TPartyImport import(host, t.folders, &Import1);
     EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
     const QString elsewhere = t.write("elsewhere/Hero.dsparty", "party");
-    d.ExpectFilePick(QString()).ExpectFilePick(elsewhere).ExpectMessage(
+    d.expectFilePick(QString()).expectFilePick(elsewhere).expectMessage(
         "ExtractFilesFromTankFile not found in " + library(), MsgAnswer::Ok);
     Import1.actions().last()->trigger(); // cancelled
     Import1.actions().last()->trigger(); // the import fails
 
-    ASSERT_EQ(d.Prompts().size(), 3u);
-    EXPECT_EQ(d.Prompts()[0].file.title, "Select Savegame Tank File");
-    EXPECT_EQ(d.Prompts()[0].file.filter, "Savegame (*.dsparty)");
-    EXPECT_EQ(d.Prompts()[0].file.initialFolder, t.folders.save);
+    ASSERT_EQ(d.prompts().size(), 3u);
+    EXPECT_EQ(d.prompts()[0].file.title, "Select Savegame Tank File");
+    EXPECT_EQ(d.prompts()[0].file.filter, "Savegame (*.dsparty)");
+    EXPECT_EQ(d.prompts()[0].file.initialFolder, t.folders.save);
     EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
 }
 

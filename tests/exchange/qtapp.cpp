@@ -23,5 +23,5 @@ private:
 };
 
 [[maybe_unused]] testing::Environment *const environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+    testing::addGlobalTestEnvironment(new QtEnvironment);
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
 #include "standin.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "exchange/runandwait.h"
 
@@ -24,7 +24,7 @@ private:
 TEST(RunAndWait, StartsTheProgramWithItsArgumentsAndWaits) {
     TempFolders t;
     TestDesktop d;
-    d.RunProcesses();
+    d.runProcesses();
     const QString tool = writeTankCreator(t.path("tools/tank creator"), ToolMode::Writes);
     const QStringList args{"-source", t.folders.imports, "-out", t.path("out file.dsparty")};
     EXPECT_TRUE(RunAndWait(tool, args, true));
@@ -38,11 +38,11 @@ TEST(RunAndWait, ExeGoesThroughWineWhenItIsOnThePath) {
     const QString exe = t.write("bin/RTC.exe", "MZ");
     for (const QString &program : {exe, t.write("bin/TOOL.EXE", "MZ")}) {
         TestDesktop d;
-        d.RunProcesses();
+        d.runProcesses();
         PathOnly path(t.path("winebin"));
         EXPECT_TRUE(RunAndWait(program, {"-source", "a b"}, true));
-        ASSERT_EQ(d.ProcessStarts().size(), 1u);
-        EXPECT_EQ(d.ProcessStarts()[0].program, wine);
+        ASSERT_EQ(d.processStarts().size(), 1u);
+        EXPECT_EQ(d.processStarts()[0].program, wine);
         EXPECT_EQ(recordedArguments(wine), QStringList({program, "-source", "a b"}));
     }
 }
@@ -50,7 +50,7 @@ TEST(RunAndWait, ExeGoesThroughWineWhenItIsOnThePath) {
 TEST(RunAndWait, UnstartableProgramIsNotFound) {
     TempFolders t;
     TestDesktop d;
-    d.RunProcesses();
+    d.runProcesses();
     const QString exe = t.write("bin/RTC.exe", "MZ");
     PathOnly path(t.path("nowine"));
     for (const QString &program : {exe, t.path("bin/missing")}) {
@@ -61,8 +61,8 @@ TEST(RunAndWait, UnstartableProgramIsNotFound) {
             EXPECT_EQ(QString(e.what()), "Executable " + program + " not found");
         }
     }
-    ASSERT_FALSE(d.ProcessStarts().empty());
-    EXPECT_EQ(d.ProcessStarts()[0].program, exe); // without wine, started as it is
+    ASSERT_FALSE(d.processStarts().empty());
+    EXPECT_EQ(d.processStarts()[0].program, exe); // without wine, started as it is
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakehost.h"
 #include "standin.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include "hero/experience_text.h"
 #include "hero/hero.h"
@@ -26,12 +26,12 @@ struct HeroRecord {
     std::vector<std::string> experience;
 
     explicit HeroRecord(TDSHero &hero)
-        : name(hero.HeroName()), gold(hero.Gold()), model(hero.Model()) {
+        : name(hero.heroName()), gold(hero.gold()), model(hero.model()) {
         for (TDSAttribute *a : std::initializer_list<TDSAttribute *>{
-                 &hero.Strength(), &hero.Dexterity(), &hero.Intelligence(), &hero.Melee(),
-                 &hero.Ranged(), &hero.Nature(), &hero.Combat()})
-            experience.push_back(FormatExperience(a->Experience()));
-        experience.push_back(FormatExperience(hero.TotalExperience()));
+                 &hero.strength(), &hero.dexterity(), &hero.intelligence(), &hero.melee(),
+                 &hero.ranged(), &hero.nature(), &hero.combat()})
+            experience.push_back(FormatExperience(a->experience()));
+        experience.push_back(FormatExperience(hero.totalExperience()));
     }
     bool operator==(const HeroRecord &) const = default;
 };
@@ -53,7 +53,7 @@ protected:
     std::unique_ptr<TfrmMain> w;
 
     void SetUp() override {
-        d.RunProcesses();
+        d.runProcesses();
         ASSERT_TRUE(QFile::copy(KEGTAP_LIBRARY, t.folders.program + "libkegtap.so"));
         w = std::make_unique<TfrmMain>(folders);
         w->show();
@@ -63,11 +63,11 @@ protected:
     // A saved party made from a hero folder that the hero itself wrote.
     void saveParty(const std::string &heroName) {
         TDSHero hero;
-        hero.NewHero();
-        hero.SetName(heroName);
+        hero.newHero();
+        hero.setName(heroName);
         const QString folder = t.path("made/" + QString::fromStdString(heroName) + "/");
         QDir().mkpath(folder);
-        hero.SaveFolder(folder.toStdString());
+        hero.saveFolder(folder.toStdString());
         std::vector<tankwriter::Node> files;
         for (const QString &name : QDir(folder).entryList(QDir::Files)) {
             QFile in(folder + name);
@@ -97,21 +97,21 @@ TEST_F(WindowExchange, ImportedPartyBecomesTheCurrentHero) {
     ASSERT_NE(item, nullptr);
     item->trigger();
 
-    EXPECT_TRUE(d.Prompts().empty());
-    EXPECT_EQ(w->Hero->HeroName(), "Ulf");
-    EXPECT_EQ(QString::fromStdString(w->Hero->Folder()), t.folders.imports + "Ulf/");
-    EXPECT_FALSE(w->Hero->IsNew());
-    EXPECT_FALSE(w->Hero->Modified());
+    EXPECT_TRUE(d.prompts().empty());
+    EXPECT_EQ(w->Hero->heroName(), "Ulf");
+    EXPECT_EQ(QString::fromStdString(w->Hero->folder()), t.folders.imports + "Ulf/");
+    EXPECT_FALSE(w->Hero->isNew());
+    EXPECT_FALSE(w->Hero->modified());
     EXPECT_EQ(w->lblHero->text(), "Ulf");
     EXPECT_EQ(w->Heros1->actions().size(), 1); // the recent heroes follow the import
 
     // And back to the save folder, over the party it came from.
     const QString tool = writeTankCreator(t.path("tools/tankcreator"), ToolMode::Writes);
     w->setSetting("TankCreator", tool);
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
-        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
     w->Export1->trigger();
-    EXPECT_TRUE(d.AllAnswered());
+    EXPECT_TRUE(d.allAnswered());
     EXPECT_EQ(recordedArguments(tool), QStringList({"-source", t.folders.imports + "Ulf", "-out",
                                                     t.folders.save + "Ulf.dsparty"}));
 }
@@ -121,18 +121,18 @@ TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSame
     EXPECT_EQ(w->setting("TankCreator"), tool) << "the default needs no set-up";
     ASSERT_TRUE(QFile::copy(qEnvironmentVariable("THALREX_PROGRAM_DIR") + "/tankcreator", tool));
 
-    w->Hero->SetName("Ulf");
-    w->Hero->SetModel(dsrDwarf);
-    w->Hero->SetGold(4321);
-    w->Hero->Melee().AdjustExperience(730);
-    w->Hero->Nature().AdjustExperience(455);
-    w->Hero->Combat().AdjustExperience(125);
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
+    w->Hero->setName("Ulf");
+    w->Hero->setModel(dsrDwarf);
+    w->Hero->setGold(4321);
+    w->Hero->melee().adjustExperience(730);
+    w->Hero->nature().adjustExperience(455);
+    w->Hero->combat().adjustExperience(125);
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
     w->Export1->trigger();
 
-    EXPECT_TRUE(d.AllAnswered());
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_EQ(d.ProcessStarts()[0].program, tool);
+    EXPECT_TRUE(d.allAnswered());
+    ASSERT_EQ(d.processStarts().size(), 1u);
+    EXPECT_EQ(d.processStarts()[0].program, tool);
     const QString party = t.folders.save + "Ulf.dsparty";
     QFile written(party);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -151,37 +151,37 @@ TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSame
     EXPECT_EQ(item->statusTip(), "<My Documents>/Dungeon Siege/Save/Ulf.dsparty");
     item->trigger();
 
-    EXPECT_EQ(d.MessageTexts(), QStringList{"Export succeded."});
-    EXPECT_EQ(QString::fromStdString(w->Hero->Folder()), t.folders.imports + "Ulf/");
-    EXPECT_FALSE(w->Hero->Modified());
+    EXPECT_EQ(d.messageTexts(), QStringList{"Export succeded."});
+    EXPECT_EQ(QString::fromStdString(w->Hero->folder()), t.folders.imports + "Ulf/");
+    EXPECT_FALSE(w->Hero->modified());
     EXPECT_EQ(HeroRecord(*w->Hero), exported);
 }
 
 TEST_F(WindowExchange, CancelAtAskToSaveImportsNothing) {
     saveParty("Ulf");
-    w->Hero->SetGold(5);
-    ASSERT_TRUE(w->Hero->Modified());
-    d.ExpectMessageContaining("The hero has been modified.", MsgAnswer::Cancel);
+    w->Hero->setGold(5);
+    ASSERT_TRUE(w->Hero->modified());
+    d.expectMessageContaining("The hero has been modified.", MsgAnswer::Cancel);
     openImportItem("&Ulf")->trigger();
 
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_TRUE(d.Prompts()[0].text.startsWith("The hero has been modified."));
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_TRUE(d.prompts()[0].text.startsWith("The hero has been modified."));
     EXPECT_TRUE(QDir(t.folders.imports).isEmpty());
-    EXPECT_EQ(w->Hero->HeroName(), "Hero");
-    EXPECT_TRUE(w->Hero->Modified());
+    EXPECT_EQ(w->Hero->heroName(), "Hero");
+    EXPECT_TRUE(w->Hero->modified());
 }
 
 TEST_F(WindowExchange, NewHeroInAdvancedModeWhoseFolderChoiceIsCancelledExportsNothing) {
     const QString tool = writeTankCreator(t.path("tools/tankcreator"), ToolMode::Writes);
     w->setSetting("TankCreator", tool);
     w->Advanced1->trigger();
-    d.ExpectFolderPick(QString());
+    d.expectFolderPick(QString());
     w->Export1->trigger();
 
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_EQ(d.Prompts()[0].folder.label, "Save hero in folder:");
-    EXPECT_TRUE(d.ProcessStarts().empty());
-    EXPECT_TRUE(w->Hero->IsNew());
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_EQ(d.prompts()[0].folder.label, "Save hero in folder:");
+    EXPECT_TRUE(d.processStarts().empty());
+    EXPECT_TRUE(w->Hero->isNew());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testapplication.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,12 +19,12 @@ public:
 } // namespace
 
 TEST(TApplication, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
-    TestApplication();
+    testApplication();
     TestDesktop scripted;
-    scripted.ExpectMessage(QStringLiteral("Error opening hero.\r\nbroken"), MsgAnswer::Ok);
+    scripted.expectMessage(QStringLiteral("Error opening hero.\r\nbroken"), MsgAnswer::Ok);
     TThrowingObject object;
     QEvent event(QEvent::User);
     EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
-    ASSERT_EQ(scripted.Prompts().size(), 1u);
-    EXPECT_EQ(scripted.Prompts()[0].type, MsgType::Error);
+    ASSERT_EQ(scripted.prompts().size(), 1u);
+    EXPECT_EQ(scripted.prompts()[0].type, MsgType::Error);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero.h"
 #include "testapplication.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 #include "tests/ui/modal.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_gold.h"
@@ -22,15 +22,15 @@ namespace {
 
 class EditDialogs : public ::testing::Test {
 protected:
-    void SetUp() override { TestApplication(); }
+    void SetUp() override { testApplication(); }
 };
 
 // Shows the dialog without a modal loop, puts text in the field and presses OK; answers whether
 // the dialog closed as accepted.
-bool PressOk(TDSEntryDialog &dialog, const QString &text) {
+bool pressOk(TDSEntryDialog &dialog, const QString &text) {
     dialog.show();
     dialog.field()->setText(text);
-    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    QTest::mouseClick(dialog.button1(), Qt::LeftButton);
     return !dialog.isVisible() && dialog.result() == QDialog::Accepted;
 }
 
@@ -44,8 +44,8 @@ TEST_F(EditDialogs, NameDialogLooksAsDescribed) {
     EXPECT_EQ(dialog.windowTitle(), "Hero Name");
     EXPECT_EQ(dialog.size(), QSize(250, 78));
     EXPECT_EQ(dialog.edtName()->maxLength(), 20);
-    EXPECT_TRUE(dialog.Button1()->isDefault());
-    EXPECT_EQ(dialog.Button2()->text(), "Cancel");
+    EXPECT_TRUE(dialog.button1()->isDefault());
+    EXPECT_EQ(dialog.button2()->text(), "Cancel");
 }
 
 TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
@@ -62,12 +62,12 @@ TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
         SCOPED_TRACE(c.name);
         TestDesktop desk; // any message but the expected one fails
         if (!c.message.isEmpty())
-            desk.ExpectMessage(c.message, MsgAnswer::Ok);
+            desk.expectMessage(c.message, MsgAnswer::Ok);
         TfrmName dialog;
-        const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
+        const bool accepted = pressOk(dialog, QString::fromLatin1(c.name));
         EXPECT_EQ(accepted, c.message.isEmpty());
         EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
-        for (const TestDesktop::Prompt &prompt : desk.Prompts())
+        for (const TestDesktop::Prompt &prompt : desk.prompts())
             EXPECT_EQ(prompt.caption, "Thalrex");
     }
 }
@@ -94,10 +94,10 @@ TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
         SCOPED_TRACE(c.text);
         TestDesktop desk;
         if (!c.accepted)
-            desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
+            desk.expectMessage(GoldMessage, MsgAnswer::Ok);
         TfrmGold dialog;
         dialog.edtGold()->setMaxLength(32); // the checks must hold on their own
-        EXPECT_EQ(PressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
+        EXPECT_EQ(pressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
     }
 }
 
@@ -115,7 +115,7 @@ TEST_F(EditDialogs, GoldFieldTakesNineDigitsOnly) {
 TEST_F(EditDialogs, TypingIsCheckedButAGivenValueShowsWholeAndStaysEditable) {
     TfrmName dialog;
     dialog.show();
-    dialog.SetValue(QStringLiteral("Zoë Åsa Longname-Smith"));
+    dialog.setValue(QStringLiteral("Zoë Åsa Longname-Smith"));
     EXPECT_EQ(dialog.edtName()->text(), "Zoë Åsa Longname-Smith");
     EXPECT_EQ(dialog.edtName()->selectedText(), dialog.edtName()->text()) << "typing replaces it";
     dialog.edtName()->setCursorPosition(3);
@@ -128,86 +128,86 @@ TEST_F(EditDialogs, TypingIsCheckedButAGivenValueShowsWholeAndStaysEditable) {
         QTest::keyClick(dialog.edtName(), Qt::Key_Backspace);
     QTest::keyClicks(dialog.edtName(), "xyz");
     EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smxy");
-    EXPECT_FALSE(dialog.Unedited());
+    EXPECT_FALSE(dialog.unedited());
 }
 
 TEST_F(EditDialogs, AskHeroNameAnswersTheTypedNameOnOkAndTheOldOneOnCancel) {
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmName *>(d);
         EXPECT_EQ(dialog->edtName()->text(), "Hero");
         dialog->edtName()->clear();
         QTest::keyClicks(dialog->edtName(), "Ulf's");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Ulf's");
+    EXPECT_EQ(askHeroName(nullptr, "Hero"), "Ulf's");
 
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmName *>(d);
         QTest::keyClicks(dialog->edtName(), "Changed");
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button2(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Hero");
+    EXPECT_EQ(askHeroName(nullptr, "Hero"), "Hero");
 }
 
 TEST_F(EditDialogs, AskGoldShowsTheAmountAndAnswersTheNewOne) {
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmGold *>(d);
         EXPECT_EQ(dialog->edtGold()->text(), "100");
         dialog->edtGold()->clear();
         QTest::keyClicks(dialog->edtGold(), "999999999");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskGold(nullptr, 100), 999999999);
+    EXPECT_EQ(askGold(nullptr, 100), 999999999);
 
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmGold *>(d);
         dialog->edtGold()->clear();
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button2(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskGold(nullptr, 100), 100);
+    EXPECT_EQ(askGold(nullptr, 100), 100);
 }
 
 TEST_F(EditDialogs, RaceDialogSelectsByNumberAndClearsForOthers) {
     TfrmRace dialog;
     EXPECT_EQ(dialog.windowTitle(), "Hero Model");
     EXPECT_EQ(dialog.size(), QSize(250, 118));
-    EXPECT_EQ(dialog.ItemIndex(), -1);
-    dialog.SetItemIndex(2);
-    EXPECT_EQ(dialog.ItemIndex(), 2);
-    dialog.SetItemIndex(4);
-    EXPECT_EQ(dialog.ItemIndex(), -1);
+    EXPECT_EQ(dialog.itemIndex(), -1);
+    dialog.setItemIndex(2);
+    EXPECT_EQ(dialog.itemIndex(), 2);
+    dialog.setItemIndex(4);
+    EXPECT_EQ(dialog.itemIndex(), -1);
 }
 
 TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmRace *>(d);
-        EXPECT_EQ(dialog->ItemIndex(), -1);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        EXPECT_EQ(dialog->itemIndex(), -1);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrUnknown), dsrUnknown);
+    EXPECT_EQ(askHeroModel(nullptr, dsrUnknown), dsrUnknown);
 
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmRace *>(d);
-        EXPECT_EQ(dialog->ItemIndex(), 2);
+        EXPECT_EQ(dialog->itemIndex(), 2);
         const auto items = dialog->rgpRace()->findChildren<QRadioButton *>();
         ASSERT_EQ(items.size(), 4);
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         EXPECT_EQ(QApplication::focusWidget(), items[2]) << "the keys start at the selection";
         QTest::keyClick(items[2], Qt::Key_Down);
-        EXPECT_EQ(dialog->ItemIndex(), 3);
+        EXPECT_EQ(dialog->itemIndex(), 3);
         QTest::mouseClick(items[1], Qt::LeftButton, {}, QPoint(4, 4)); // "Farmgirl"
-        EXPECT_EQ(dialog->ItemIndex(), 1);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        EXPECT_EQ(dialog->itemIndex(), 1);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrFarmgirl);
+    EXPECT_EQ(askHeroModel(nullptr, dsrDwarf), dsrFarmgirl);
 
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmRace *>(d);
-        dialog->SetItemIndex(3);
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+        dialog->setItemIndex(3);
+        QTest::mouseClick(dialog->button2(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrDwarf);
+    EXPECT_EQ(askHeroModel(nullptr, dsrDwarf), dsrDwarf);
 }
 
 // The Edit menu's Name, Gold and Model commands on a real hero.
@@ -216,111 +216,111 @@ protected:
     TestDesktop desk; // no message expected
     void SetUp() override {
         EditDialogs::SetUp();
-        hero.SetName("Hero");
-        hero.SetGold(100);
-        hero.SetModel(dsrUnknown);
-        hero.MarkUnmodified();
+        hero.setName("Hero");
+        hero.setGold(100);
+        hero.setModel(dsrUnknown);
+        hero.markUnmodified();
     }
     TDSHero hero;
 };
 
 TEST_F(EditCommands, CancellingAnyDialogLeavesTheHeroUnmodified) {
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         QTest::keyClicks(static_cast<TfrmName *>(d)->edtName(), "Ulf");
-        QTest::mouseClick(static_cast<TfrmName *>(d)->Button2(), Qt::LeftButton);
+        QTest::mouseClick(static_cast<TfrmName *>(d)->button2(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
-    WhenModal([](QDialog *d) {
+    editHeroName(nullptr, hero);
+    whenModal([](QDialog *d) {
         QTest::keyClicks(static_cast<TfrmGold *>(d)->edtGold(), "5");
-        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button2(), Qt::LeftButton);
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->button2(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
-    WhenModal([](QDialog *d) {
-        static_cast<TfrmRace *>(d)->SetItemIndex(1);
-        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button2(), Qt::LeftButton);
+    editGold(nullptr, hero);
+    whenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->setItemIndex(1);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->button2(), Qt::LeftButton);
     });
-    EditHeroModel(nullptr, hero);
+    editHeroModel(nullptr, hero);
 
-    EXPECT_FALSE(hero.Modified());
-    EXPECT_EQ(hero.HeroName(), "Hero");
-    EXPECT_EQ(hero.Gold(), 100);
-    EXPECT_EQ(hero.Model(), dsrUnknown);
+    EXPECT_FALSE(hero.modified());
+    EXPECT_EQ(hero.heroName(), "Hero");
+    EXPECT_EQ(hero.gold(), 100);
+    EXPECT_EQ(hero.model(), dsrUnknown);
 }
 
 TEST_F(EditCommands, UneditedOkKeepsALongNameAndALargeGold) {
     const std::string name = "Zo\xEB \xC5sa Longname-Smith"; // 22 Latin-1 characters
-    hero.SetName(name);
-    hero.SetGold(1234567890);
-    hero.MarkUnmodified();
+    hero.setName(name);
+    hero.setGold(1234567890);
+    hero.markUnmodified();
     QString shown;
-    WhenModal([&](QDialog *d) {
+    whenModal([&](QDialog *d) {
         auto *dialog = static_cast<TfrmName *>(d);
         shown = dialog->edtName()->text();
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         EXPECT_TRUE(dialog->edtName()->hasFocus());
         EXPECT_EQ(dialog->edtName()->selectedText(), shown);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
+    editHeroName(nullptr, hero);
     EXPECT_EQ(shown, "Zoë Åsa Longname-Smith");
-    WhenModal([&](QDialog *d) {
+    whenModal([&](QDialog *d) {
         auto *dialog = static_cast<TfrmGold *>(d);
         shown = dialog->edtGold()->text();
         EXPECT_EQ(dialog->edtGold()->selectedText(), shown);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
+    editGold(nullptr, hero);
     EXPECT_EQ(shown, "1234567890");
 
-    EXPECT_EQ(hero.HeroName(), name);
-    EXPECT_EQ(hero.Gold(), 1234567890);
-    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(hero.heroName(), name);
+    EXPECT_EQ(hero.gold(), 1234567890);
+    EXPECT_FALSE(hero.modified());
 }
 
 TEST_F(EditCommands, AnEditedGoldOutOfRangeIsRefusedWithItsMessage) {
-    hero.SetGold(1234567890);
-    hero.MarkUnmodified();
-    desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
-    WhenModal([](QDialog *d) {
+    hero.setGold(1234567890);
+    hero.markUnmodified();
+    desk.expectMessage(GoldMessage, MsgAnswer::Ok);
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmGold *>(d);
         dialog->edtGold()->setSelection(9, 1); // the last digit, replaced: still ten digits
         QTest::keyClicks(dialog->edtGold(), "1");
         EXPECT_EQ(dialog->edtGold()->text(), "1234567891");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
         EXPECT_TRUE(dialog->isVisible());
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button2(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
-    EXPECT_EQ(hero.Gold(), 1234567890);
-    EXPECT_FALSE(hero.Modified());
+    editGold(nullptr, hero);
+    EXPECT_EQ(hero.gold(), 1234567890);
+    EXPECT_FALSE(hero.modified());
 }
 
 TEST_F(EditCommands, AcceptedValuesReachTheHero) {
     int propChanges = 0;
     hero.OnPropChanged = [&](TDSHero &) { ++propChanges; };
-    WhenModal([](QDialog *d) {
+    whenModal([](QDialog *d) {
         auto *dialog = static_cast<TfrmName *>(d);
         dialog->edtName()->clear();
         QTest::keyClicks(dialog->edtName(), "9 Lives");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        QTest::mouseClick(dialog->button1(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
-    EXPECT_EQ(hero.HeroName(), "9 Lives");
-    EXPECT_TRUE(hero.Modified());
+    editHeroName(nullptr, hero);
+    EXPECT_EQ(hero.heroName(), "9 Lives");
+    EXPECT_TRUE(hero.modified());
 
-    WhenModal([](QDialog *d) {
-        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        QTest::mouseClick(static_cast<TfrmGold *>(d)->button1(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
+    editGold(nullptr, hero);
     EXPECT_EQ(propChanges, 1) << "OK on the unchanged amount changes nothing";
 
-    WhenModal([](QDialog *d) {
-        static_cast<TfrmRace *>(d)->SetItemIndex(2);
-        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        static_cast<TfrmRace *>(d)->setItemIndex(2);
+        QTest::mouseClick(static_cast<TfrmRace *>(d)->button1(), Qt::LeftButton);
     });
-    EditHeroModel(nullptr, hero);
-    EXPECT_EQ(hero.Model(), dsrDwarf);
+    editHeroModel(nullptr, hero);
+    EXPECT_EQ(hero.model(), dsrDwarf);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <QFile>
 
 void MainWindowTest::SetUp() {
-    TestApplication();
+    testApplication();
     ASSERT_TRUE(root.isValid());
     const QString base = root.path() + QLatin1Char('/');
     folders.Documents = base + QStringLiteral("Documents/");
@@ -18,31 +18,31 @@ void MainWindowTest::SetUp() {
     folders.SettingsFile = folders.Program + QStringLiteral("Thalrex.INI");
     for (const QString &folder : {folders.Documents, folders.Pictures, folders.Program})
         ASSERT_TRUE(QDir().mkpath(folder));
-    SetGameSaveFolder(folders.Save.toStdString());
+    setGameSaveFolder(folders.Save.toStdString());
 }
 
-TfrmMain &MainWindowTest::Start() {
+TfrmMain &MainWindowTest::start() {
     window = std::make_unique<TfrmMain>(folders);
     window->show();
     return *window;
 }
 
-QString MainWindowTest::MakeHeroFolder(const QString &folder, const QString &name, int gold) const {
+QString MainWindowTest::makeHeroFolder(const QString &folder, const QString &name, int gold) const {
     TDSHero hero;
-    hero.NewHero();
-    hero.SetName(name.toStdString());
-    hero.SetGold(gold);
-    hero.SaveFolder(folder.toStdString());
-    return QString::fromStdString(hero.Folder());
+    hero.newHero();
+    hero.setName(name.toStdString());
+    hero.setGold(gold);
+    hero.saveFolder(folder.toStdString());
+    return QString::fromStdString(hero.folder());
 }
 
-void MainWindowTest::WriteFile(const QString &path, const QString &text) const {
+void MainWindowTest::writeFile(const QString &path, const QString &text) const {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(text.toUtf8());
 }
 
-QString MainWindowTest::ReadFile(const QString &path) const {
+QString MainWindowTest::readFile(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};

@@ -7,7 +7,7 @@
 
 #include "qtprint.h"
 #include "testapplication.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include <QTemporaryDir>
 
@@ -21,14 +21,14 @@ protected:
     void SetUp() override;
 
     // Makes the window (reading any settings file already written) and shows it.
-    TfrmMain &Start();
+    TfrmMain &start();
     // Destroys the window as the program end does.
-    void Stop() { window.reset(); }
+    void stop() { window.reset(); }
 
     // A hero folder on disk, saved by a hero of its own.
-    QString MakeHeroFolder(const QString &folder, const QString &name, int gold = 100) const;
-    void WriteFile(const QString &path, const QString &text) const;
-    QString ReadFile(const QString &path) const;
+    QString makeHeroFolder(const QString &folder, const QString &name, int gold = 100) const;
+    void writeFile(const QString &path, const QString &text) const;
+    QString readFile(const QString &path) const;
 
     QTemporaryDir root;
     ProgramFolders folders;

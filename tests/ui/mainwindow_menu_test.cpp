@@ -22,7 +22,7 @@ struct TMenuRow {
 };
 
 // Every item of the menu, in menu order, as it stands before the first start.
-const TMenuRow Rows[] = {
+const TMenuRow rows[] = {
     {"New1", "&New", "Ctrl+N", "Start a new hero", true, false},
     {"N1", "", "", "", true, false},
     {"Open1", "&Open...", "Ctrl+O", "Open a hero save folder", true, true},
@@ -56,13 +56,13 @@ const TMenuRow Rows[] = {
 };
 
 // The items of a menu and its submenus, depth first, leaving out generated ones.
-void Collect(const QMenu *menu, QList<QAction *> &items) {
+void collect(const QMenu *menu, QList<QAction *> &items) {
     for (QAction *item : menu->actions()) {
         if (item->objectName().isEmpty())
             continue;
         items.append(item);
         if (item->menu() && item->objectName() != QStringLiteral("Import1"))
-            Collect(item->menu(), items);
+            collect(item->menu(), items);
     }
 }
 
@@ -80,10 +80,10 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutHintAndState) {
 
     QList<QAction *> items;
     for (const QMenu *menu : {w.File1, w.Edit1, w.Help1})
-        Collect(menu, items);
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(std::size(Rows)));
+        collect(menu, items);
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(std::size(rows)));
     for (qsizetype i = 0; i < items.size(); ++i) {
-        const TMenuRow &row = Rows[i];
+        const TMenuRow &row = rows[i];
         const QAction *item = items[i];
         SCOPED_TRACE(row.name);
         EXPECT_EQ(item->objectName(), QString::fromLatin1(row.name));
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutHintAndState) {
         QString hint = QString::fromLatin1(row.hint);
         if (hint.contains(QStringLiteral("%1")))
             hint = hint.arg(folders.Save);
-        EXPECT_EQ(Hint(item), hint);
+        EXPECT_EQ(hint(item), hint);
         EXPECT_EQ(item->statusTip(), hint);
         EXPECT_EQ(item->isVisible(), !row.advancedOnly);
         if (!row.advancedOnly) {
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaptionShortcutHintAndState) {
 }
 
 TEST_F(MainWindowTest, HeaderDoubleClicksRunTheEditCommands) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     QStringList ran;
     // The edit commands themselves open modal dialogs: only their triggering is watched here.
     for (QAction *item : {w.Name1, w.Gold1, w.PicCustom1}) {
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, HeaderDoubleClicksRunTheEditCommands) {
 }
 
 TEST_F(MainWindowTest, DisabledItemsShowTheirHintInTheStatusBarToo) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     w.menuBar()->setActiveAction(w.File1->menuAction());
     ASSERT_TRUE(w.File1->isVisible());
     const auto pointAt = [&](QAction *item) {

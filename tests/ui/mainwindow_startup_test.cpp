@@ -18,7 +18,7 @@
 
 namespace {
 
-QImage IconImage(const QIcon &icon) {
+QImage iconImage(const QIcon &icon) {
     return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -26,10 +26,10 @@ QImage IconImage(const QIcon &icon) {
 
 TEST_F(MainWindowTest, EveryStartShowsTheNewHero) {
     const QString ulf =
-        MakeHeroFolder(folders.Documents + QStringLiteral("Ulf"), QStringLiteral("Ulf"), 4321);
-    WriteFile(folders.SettingsFile, QStringLiteral("[Main]\nHero.Folder=%1\n").arg(ulf));
+        makeHeroFolder(folders.Documents + QStringLiteral("Ulf"), QStringLiteral("Ulf"), 4321);
+    writeFile(folders.SettingsFile, QStringLiteral("[Main]\nHero.Folder=%1\n").arg(ulf));
 
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Thalrex"));
     EXPECT_EQ(w.lblHero->text(), QStringLiteral("Hero"));
     EXPECT_EQ(w.lblHeroShd->text(), QStringLiteral("Hero"));
@@ -37,35 +37,35 @@ TEST_F(MainWindowTest, EveryStartShowsTheNewHero) {
     EXPECT_EQ(w.lblTitleShd->text(), QStringLiteral("Corpse"));
     EXPECT_EQ(w.lblGold->text(), QStringLiteral("100"));
     EXPECT_EQ(w.lblUber->text(), QStringLiteral("0"));
-    EXPECT_EQ(w.Hero->Model(), dsrSkeleton_Good);
-    EXPECT_TRUE(w.Hero->IsNew());
+    EXPECT_EQ(w.Hero->model(), dsrSkeleton_Good);
+    EXPECT_TRUE(w.Hero->isNew());
     EXPECT_FALSE(w.lblMod->isVisible());
     EXPECT_FALSE(w.Save1->isEnabled());
-    EXPECT_FALSE(w.imgHero->Picture().isNull()) << "the model's built-in portrait";
-    EXPECT_EQ(QString::fromStdString(w.Hero->Folder()), ulf) << "the kept folder stays";
-    w.File1Click();
+    EXPECT_FALSE(w.imgHero->picture().isNull()) << "the model's built-in portrait";
+    EXPECT_EQ(QString::fromStdString(w.Hero->folder()), ulf) << "the kept folder stays";
+    w.file1Click();
     EXPECT_FALSE(w.Refresh1->isEnabled()) << "nothing to revert to for a new hero";
 }
 
 TEST_F(MainWindowTest, WindowHasItsFixedClientAreaAndFirstRunPlace) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     EXPECT_EQ(w.centralWidget()->width(), TfrmMain::ClientWidth);
     EXPECT_EQ(w.centralWidget()->height() + w.statusBar()->height(), TfrmMain::ClientHeight);
     EXPECT_EQ(w.pnlHeader->height(), TfrmMain::HeaderHeight);
     EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "not resizable";
     EXPECT_EQ(w.pos(),
-              PullOntoScreen({492, 442}, w.size(), QGuiApplication::primaryScreen()->geometry()))
+              pullOntoScreen({492, 442}, w.size(), QGuiApplication::primaryScreen()->geometry()))
         << "the first-run place, on the screen";
 }
 
 TEST_F(MainWindowTest, FirstRunSettingsAreWrittenAtCloseInTheirExactForm) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     ASSERT_TRUE(w.close());
     QString data;
-    const QStringList lines = w.moc.Lines();
+    const QStringList lines = w.moc.lines();
     for (qsizetype i = 0; i < lines.size(); ++i)
         data += QStringLiteral("Item%1=%2\n").arg(i).arg(lines[i]);
-    EXPECT_EQ(ReadFile(folders.SettingsFile),
+    EXPECT_EQ(readFile(folders.SettingsFile),
               QStringLiteral("[Main]\n"
                              "Advanced1.Checked=False\n"
                              "Hero.Folder=%1\n"
@@ -84,21 +84,21 @@ TEST_F(MainWindowTest, FirstRunSettingsAreWrittenAtCloseInTheirExactForm) {
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenOnceEvenWhenTheWindowIsDestroyedAfterClosing) {
-    Start();
+    start();
     ASSERT_TRUE(window->close());
     ASSERT_TRUE(QFile::remove(folders.SettingsFile));
-    Stop();
+    stop();
     EXPECT_FALSE(QFile::exists(folders.SettingsFile));
 
-    Start();
-    Stop();
+    start();
+    stop();
     EXPECT_TRUE(QFile::exists(folders.SettingsFile)) << "destroyed without a close";
 }
 
 TEST_F(MainWindowTest, SettingsFileReplacesTheDefaults) {
-    const QString ulf = MakeHeroFolder(
+    const QString ulf = makeHeroFolder(
         folders.Documents + QStringLiteral("Dungeon Siege/Heroes/Ulf"), QStringLiteral("Ulf"));
-    WriteFile(folders.SettingsFile, QStringLiteral("[Main]\n"
+    writeFile(folders.SettingsFile, QStringLiteral("[Main]\n"
                                                    "Advanced1.Checked=True\n"
                                                    "dlgPic.InitialDir=/pictures/kept/\n"
                                                    "dlgOpenTank.InitialDir=/parties/kept/\n"
@@ -112,45 +112,45 @@ TEST_F(MainWindowTest, SettingsFileReplacesTheDefaults) {
                                                    "Item1=TankDlgAlways=1\n")
                                         .arg(folders.Documents, ulf));
 
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     EXPECT_TRUE(w.Advanced1->isChecked());
     for (QAction *item : {w.Open1, w.Save1, w.SaveAs1, w.Heros1->menuAction()})
         EXPECT_TRUE(item->isVisible()) << item->objectName().toStdString();
     EXPECT_EQ(w.dlgPicInitialDir, QStringLiteral("/pictures/kept/"));
-    EXPECT_EQ(w.moc.Value(QStringLiteral("TankCreator")), QStringLiteral("/opt/rtc/RTC.exe"))
+    EXPECT_EQ(w.moc.value(QStringLiteral("TankCreator")), QStringLiteral("/opt/rtc/RTC.exe"))
         << "a kept Tank Creator stays";
-    EXPECT_EQ(w.moc.Lines().size(), 2) << "the list is replaced whole";
-    ASSERT_EQ(w.Hero->RecentHeros().size(), 1u) << "the vanished folder is dropped";
+    EXPECT_EQ(w.moc.lines().size(), 2) << "the list is replaced whole";
+    ASSERT_EQ(w.Hero->recentHeros().size(), 1u) << "the vanished folder is dropped";
     EXPECT_EQ(w.Heros1->actions().size(), 1);
     EXPECT_TRUE(w.Heros1->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowTest, HeroesMenuIsDisabledWhenNoRecentFolderRemains) {
-    WriteFile(folders.SettingsFile,
+    writeFile(folders.SettingsFile,
               QStringLiteral("[Main]\nAdvanced1.Checked=True\n[Main.Hero.RecentHeros]\nCount=1\n"
                              "Item0=%1gone/=\"Gone - Level 3 01\"\n")
                   .arg(folders.Documents));
-    TfrmMain &w = Start();
-    EXPECT_TRUE(w.Hero->RecentHeros().empty());
+    TfrmMain &w = start();
+    EXPECT_TRUE(w.Hero->recentHeros().empty());
     EXPECT_TRUE(w.Heros1->actions().isEmpty());
     EXPECT_FALSE(w.Heros1->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowTest, HeroesItemsShowCaptionClassIconAndDocumentsHint) {
-    const QString ulf = MakeHeroFolder(
+    const QString ulf = makeHeroFolder(
         folders.Documents + QStringLiteral("Dungeon Siege/Heroes/Ulf"), QStringLiteral("Ulf"), 777);
     const QString odd =
-        MakeHeroFolder(root.path() + QStringLiteral("/elsewhere/Odd"), QStringLiteral("Odd"));
-    WriteFile(folders.SettingsFile,
+        makeHeroFolder(root.path() + QStringLiteral("/elsewhere/Odd"), QStringLiteral("Odd"));
+    writeFile(folders.SettingsFile,
               QStringLiteral("[Main.Hero.RecentHeros]\nCount=2\nItem0=%1=\"Ulf - Level 7 03\"\n"
                              "Item1=%2=\"hand edited\"\n")
                   .arg(ulf, odd));
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
 
     const QList<QAction *> items = w.Heros1->actions();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Ulf - Level 7 "));
-    EXPECT_EQ(IconImage(items[0]->icon()), IconImage(ClassIcon(3)));
+    EXPECT_EQ(iconImage(items[0]->icon()), iconImage(classIcon(3)));
     EXPECT_EQ(items[0]->statusTip(), QStringLiteral("<My Documents>/Dungeon Siege/Heroes/Ulf/"));
     EXPECT_EQ(items[1]->text(), QStringLiteral("&hand edited"))
         << "no icon number: the quotes go, the first free access key is taken";
@@ -160,12 +160,12 @@ TEST_F(MainWindowTest, HeroesItemsShowCaptionClassIconAndDocumentsHint) {
     items[0]->trigger();
     EXPECT_EQ(w.lblHero->text(), QStringLiteral("Ulf"));
     EXPECT_EQ(w.lblGold->text(), QStringLiteral("777"));
-    EXPECT_FALSE(w.Hero->IsNew());
+    EXPECT_FALSE(w.Hero->isNew());
 }
 
 TEST_F(MainWindowTest, KeptPositionIsPulledOntoTheScreen) {
-    WriteFile(folders.SettingsFile, QStringLiteral("[Main]\nFormTop=90000\nFormLeft=-300\n"));
-    TfrmMain &w = Start();
+    writeFile(folders.SettingsFile, QStringLiteral("[Main]\nFormTop=90000\nFormLeft=-300\n"));
+    TfrmMain &w = start();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(w.x(), screen.left());
     EXPECT_EQ(w.y() + w.height(), screen.bottom() + 1);
@@ -173,16 +173,16 @@ TEST_F(MainWindowTest, KeptPositionIsPulledOntoTheScreen) {
 
 TEST_F(MainWindowTest, UnwritableSettingsFileIsReportedAndTheWindowClosesAllTheSame) {
     folders.SettingsFile = folders.Program + QStringLiteral("blocked/Thalrex.INI");
-    WriteFile(folders.Program + QStringLiteral("blocked"), QStringLiteral("a file in the way"));
-    TfrmMain &w = Start();
-    desktop.ExpectMessage(QStringLiteral("Unable to write to ") + folders.SettingsFile,
+    writeFile(folders.Program + QStringLiteral("blocked"), QStringLiteral("a file in the way"));
+    TfrmMain &w = start();
+    desktop.expectMessage(QStringLiteral("Unable to write to ") + folders.SettingsFile,
                           MsgAnswer::Ok);
     EXPECT_TRUE(w.close());
     EXPECT_FALSE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, GetSkinsAnswersTheSettingsListsHeadAndSkinsPerModel) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     struct Case {
         TDSRaces model;
         bool known;
@@ -211,31 +211,31 @@ TEST_F(MainWindowTest, GetSkinsAnswersTheSettingsListsHeadAndSkinsPerModel) {
     for (const Case &c : cases) {
         QString head = QStringLiteral("untouched");
         QStringList skins = {QStringLiteral("untouched")};
-        const QString model = QString::fromStdString(RaceTemplateName(c.model));
-        EXPECT_EQ(w.HeroGetSkins(model, head, skins), c.known) << model.toStdString();
+        const QString model = QString::fromStdString(raceTemplateName(c.model));
+        EXPECT_EQ(w.heroGetSkins(model, head, skins), c.known) << model.toStdString();
         EXPECT_EQ(head, c.head) << model.toStdString();
         EXPECT_EQ(skins, c.skins) << model.toStdString();
     }
 }
 
 TEST_F(MainWindowTest, GetSkinsFindsKeysSpelledInCapitals) {
-    WriteFile(folders.SettingsFile,
+    writeFile(folders.SettingsFile,
               QStringLiteral("[Main.moc.Data]\nCount=3\nItem0=DWARFHEAD=default\n"
                              "Item1=DWARFSKIN0=b_c_gan_df_skin_06\n"
                              "Item2=DWARFSKIN1=b_c_pos_a1_pant_005,b_c_pos_a1_shrt_009\n"));
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     QString head;
     QStringList skins;
-    ASSERT_TRUE(w.HeroGetSkins(QStringLiteral("Dwarf"), head, skins));
+    ASSERT_TRUE(w.heroGetSkins(QStringLiteral("Dwarf"), head, skins));
     EXPECT_EQ(head, QStringLiteral("default"));
     EXPECT_EQ(skins, QStringList({QStringLiteral("b_c_gan_df_skin_06"),
                                   QStringLiteral("b_c_pos_a1_pant_005,b_c_pos_a1_shrt_009")}));
-    EXPECT_FALSE(w.HeroGetSkins(QStringLiteral("Farmboy"), head, skins))
+    EXPECT_FALSE(w.heroGetSkins(QStringLiteral("Farmboy"), head, skins))
         << "the file's list replaced the first-run one";
 }
 
 TEST_F(MainWindowTest, HeaderLabelsCarryTheirHints) {
-    TfrmMain &w = Start();
+    TfrmMain &w = start();
     EXPECT_EQ(w.lblHero->toolTip(), QStringLiteral("Name"));
     EXPECT_EQ(w.lblHero->statusTip(), QStringLiteral("Double-click to edit name"));
     EXPECT_EQ(w.lblTitle->statusTip(), QStringLiteral("Classification"));

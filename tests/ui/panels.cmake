@@ -11,11 +11,6 @@ thalrex_add_test(ui_panels_tests
 target_sources(ui_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/edit_menu_test.cpp)
 target_link_libraries(ui_window_tests PRIVATE Qt6::Test)
 
-# Not a test: photographs the window after a melee drag, its fraction labels and the portrait
-# picker's preview (scripts/panels-screenshot.sh).
-add_executable(panels_screenshot ${CMAKE_CURRENT_LIST_DIR}/panels_screenshot.cpp)
-set_target_properties(panels_screenshot PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-target_link_libraries(panels_screenshot PRIVATE thalrex_ui Qt6::Test)
 
 # The hero's name as game text in the window, the settings file and the export.
 target_sources(ui_window_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/hero_text_test.cpp)

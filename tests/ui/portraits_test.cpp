@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero.h"
 #include "testapplication.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_portraits.h"
 #include "ui/picture_preview.h"
@@ -25,7 +25,7 @@
 namespace {
 
 // Bits per pixel from a BMP file's header.
-int BitsPerPixel(const QByteArray &bmp) {
+int bitsPerPixel(const QByteArray &bmp) {
     if (bmp.size() < 30 || !bmp.startsWith("BM"))
         return -1;
     std::uint16_t bits = 0;
@@ -37,12 +37,12 @@ QByteArray Bytes(const TDSImageData &data) {
     return QByteArray(reinterpret_cast<const char *>(data.data()), qsizetype(data.size()));
 }
 
-QImage Rgb(const QImage &image) {
+QImage rgb(const QImage &image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
-    TestApplication();
+    testApplication();
     QTemporaryDir dir;
     const QString small = dir.filePath(QStringLiteral("small.bmp"));
     const QString wide = dir.filePath(QStringLiteral("wide.bmp"));
@@ -55,7 +55,7 @@ TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
 
     QFileDialog dialog(nullptr, QStringLiteral("Hero Portrait"), dir.path());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    auto *preview = new TPicturePreview(&dialog);
+    auto *preview = new tPicturePreview(&dialog);
     EXPECT_GE(dialog.layout()->indexOf(preview), 0);
 
     const struct {
@@ -65,31 +65,31 @@ TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
     } cases[] = {{small, {32, 32}, "32 x 32"}, {wide, {124, 62}, "300 x 150"}, {notes, {0, 0}, ""}};
     for (const auto &c : cases) {
         emit dialog.currentChanged(c.file);
-        EXPECT_EQ(preview->Picture()->pixmap().size(), c.shown) << c.size;
-        EXPECT_EQ(preview->Size()->text(), QString::fromLatin1(c.size));
+        EXPECT_EQ(preview->picture()->pixmap().size(), c.shown) << c.size;
+        EXPECT_EQ(preview->size()->text(), QString::fromLatin1(c.size));
     }
 }
 
 TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {
-    TestApplication();
+    testApplication();
     TfrmPortraits portraits;
     QList<QImage> seen;
     for (int n = 0; n < TfrmPortraits::Count; ++n) {
         SCOPED_TRACE(n);
-        EXPECT_EQ(BitsPerPixel(Bytes(portraits.BuiltInPortrait(n))), 24);
-        const QImage picture = PortraitBitmap(portraits, n);
+        EXPECT_EQ(bitsPerPixel(Bytes(portraits.builtInPortrait(n))), 24);
+        const QImage picture = portraitBitmap(portraits, n);
         ASSERT_EQ(picture.size(), QSize(64, 64));
         for (const QImage &other : seen)
-            EXPECT_NE(Rgb(picture), Rgb(other));
+            EXPECT_NE(rgb(picture), rgb(other));
         seen << picture;
     }
-    EXPECT_TRUE(portraits.BuiltInPortrait(6).empty());
-    EXPECT_TRUE(portraits.BuiltInPortrait(-1).empty());
-    EXPECT_TRUE(PortraitBitmap(portraits, 6).isNull());
+    EXPECT_TRUE(portraits.builtInPortrait(6).empty());
+    EXPECT_TRUE(portraits.builtInPortrait(-1).empty());
+    EXPECT_TRUE(portraitBitmap(portraits, 6).isNull());
 }
 
 TEST(BuiltInPortraits, AreWhatTheirScriptDraws) {
-    TestApplication();
+    testApplication();
     const QString python = QStandardPaths::findExecutable("python3");
     if (python.isEmpty())
         GTEST_SKIP() << "python3 is not installed";
@@ -115,13 +115,13 @@ TEST(BuiltInPortraits, AreWhatTheirScriptDraws) {
 class HeroPortrait : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApplication();
+        testApplication();
         ASSERT_TRUE(folder.isValid());
-        hero.SetPortrait(&image);
-        hero.SetPortraits(std::make_unique<TfrmPortraits>());
+        hero.setPortrait(&image);
+        hero.setPortraits(std::make_unique<TfrmPortraits>());
     }
-    const TfrmPortraits &Store() { return static_cast<const TfrmPortraits &>(*hero.Portraits()); }
-    QString WriteBitmap(const QString &name, QSize size, QColor colour) {
+    const TfrmPortraits &store() { return static_cast<const TfrmPortraits &>(*hero.portraits()); }
+    QString writeBitmap(const QString &name, QSize size, QColor colour) {
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(colour);
         const QString path = folder.filePath(name);
@@ -129,7 +129,7 @@ protected:
         return path;
     }
 
-    QApplication &app = TestApplication(); // before the portrait control
+    QApplication &app = testApplication(); // before the portrait control
     QTemporaryDir folder;
     TestDesktop desk;
     TDSHero hero;
@@ -144,43 +144,43 @@ TEST_F(HeroPortrait, DefaultPortraitFollowsTheModel) {
         {dsrFarmgirl, 1}, {dsrDwarf, 2}, {dsrSkeleton_Good, 3}, {dsrUnknown, 4}, {dsrFarmboy, 0}};
     for (const auto &c : cases) {
         SCOPED_TRACE(int(c.model));
-        hero.SetModel(c.model);
-        hero.MarkUnmodified();
-        hero.LoadBuiltInPortrait(0);
-        EXPECT_EQ(Rgb(image.Picture()), Rgb(PortraitBitmap(Store(), c.picture)));
-        EXPECT_TRUE(hero.Modified());
+        hero.setModel(c.model);
+        hero.markUnmodified();
+        hero.loadBuiltInPortrait(0);
+        EXPECT_EQ(rgb(image.picture()), rgb(portraitBitmap(store(), c.picture)));
+        EXPECT_TRUE(hero.modified());
     }
-    hero.LoadBuiltInPortrait(5);
-    EXPECT_EQ(Rgb(image.Picture()), Rgb(PortraitBitmap(Store(), 5)));
+    hero.loadBuiltInPortrait(5);
+    EXPECT_EQ(rgb(image.picture()), rgb(portraitBitmap(store(), 5)));
 }
 
 TEST_F(HeroPortrait, CustomBitmapOfAnySizeIsTakenAndMarksTheHeroModified) {
-    const QString path = WriteBitmap("small.bmp", QSize(32, 32), Qt::green);
-    desk.ExpectFilePick(path);
+    const QString path = writeBitmap("small.bmp", QSize(32, 32), Qt::green);
+    desk.expectFilePick(path);
     QString initial = "/pictures/";
-    PicCustom(hero, initial);
+    picCustom(hero, initial);
 
-    ASSERT_EQ(desk.Prompts().size(), 1u);
-    const FilePickSpec &pick = desk.Prompts()[0].file;
+    ASSERT_EQ(desk.prompts().size(), 1u);
+    const FilePickSpec &pick = desk.prompts()[0].file;
     EXPECT_EQ(pick.title, "Hero Portrait (64x64 24-bit bmp)");
     EXPECT_EQ(pick.filter, "Bitmaps (*.bmp)");
     EXPECT_EQ(pick.initialFolder, "/pictures/");
     EXPECT_TRUE(pick.preview);
-    EXPECT_EQ(image.Picture().size(), QSize(32, 32));
-    EXPECT_EQ(image.Picture().pixelColor(5, 5), QColor(Qt::green));
-    EXPECT_TRUE(hero.Modified());
+    EXPECT_EQ(image.picture().size(), QSize(32, 32));
+    EXPECT_EQ(image.picture().pixelColor(5, 5), QColor(Qt::green));
+    EXPECT_TRUE(hero.modified());
     EXPECT_EQ(initial, folder.path() + "/");
 }
 
 TEST_F(HeroPortrait, CancelledOrUnreadablePickChangesNothing) {
-    hero.LoadBuiltInPortrait(3);
-    hero.MarkUnmodified();
-    const QImage before = image.Picture();
+    hero.loadBuiltInPortrait(3);
+    hero.markUnmodified();
+    const QImage before = image.picture();
     QString initial = "/pictures/";
 
-    desk.ExpectFilePick(QString());
-    PicCustom(hero, initial);
-    EXPECT_FALSE(hero.Modified());
+    desk.expectFilePick(QString());
+    picCustom(hero, initial);
+    EXPECT_FALSE(hero.modified());
     EXPECT_EQ(initial, "/pictures/");
 
     const QString junk = folder.filePath("junk.bmp");
@@ -188,10 +188,10 @@ TEST_F(HeroPortrait, CancelledOrUnreadablePickChangesNothing) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a bitmap");
     file.close();
-    desk.ExpectFilePick(junk);
-    EXPECT_THROW(PicCustom(hero, initial), std::runtime_error);
-    EXPECT_FALSE(hero.Modified());
-    EXPECT_EQ(image.Picture(), before);
+    desk.expectFilePick(junk);
+    EXPECT_THROW(picCustom(hero, initial), std::runtime_error);
+    EXPECT_FALSE(hero.modified());
+    EXPECT_EQ(image.picture(), before);
     EXPECT_EQ(initial, "/pictures/");
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-long double Start(int level) {
+long double start(int level) {
     return ExperienceTable[level];
 }
 
@@ -25,31 +25,31 @@ long double Start(int level) {
 class SkillPanels : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApplication();
+        testApplication();
         panels = std::make_unique<TDSSkillPanels>();
         panels->resize(361, 123);
         panels->show();
-        panels->ResetPanels();
-        panels->Bind(&hero);
+        panels->resetPanels();
+        panels->bind(&hero);
         hero.ResetToMinimum();
-        hero.Melee().LoadExperience(Start(5));
-        hero.SetUberExperience(hero.TotalExperience());
-        hero.CommitCurrent();
-        hero.MarkUnmodified();
+        hero.melee().loadExperience(start(5));
+        hero.setUberExperience(hero.totalExperience());
+        hero.commitCurrent();
+        hero.markUnmodified();
     }
     void TearDown() override {
         // QTest remembers held buttons across tests; let go of them.
         if (!panels)
             return;
-        QTest::mouseRelease(panels->Row('M').B, Qt::LeftButton, {}, QPoint(1, 5));
-        QTest::mouseRelease(panels->Row('M').B, Qt::RightButton, {}, QPoint(1, 5));
+        QTest::mouseRelease(panels->row('M').B, Qt::LeftButton, {}, QPoint(1, 5));
+        QTest::mouseRelease(panels->row('M').B, Qt::RightButton, {}, QPoint(1, 5));
     }
 
-    TDSShape *Bar() const { return panels->Row('M').B; }
+    TDSShape *bar() const { return panels->row('M').B; }
     // Mouse positions on the melee bar; y stays inside the shape.
-    static QPoint At(int x) { return QPoint(x, 6); }
-    long double MeleeLevelPosition() {
-        return hero.Melee().CurrentLevel() + hero.Melee().PercentOfLevel() / 100;
+    static QPoint at(int x) { return QPoint(x, 6); }
+    long double meleeLevelPosition() {
+        return hero.melee().currentLevel() + hero.melee().percentOfLevel() / 100;
     }
 
     TDSHero hero;
@@ -57,12 +57,12 @@ protected:
 };
 
 TEST_F(SkillPanels, RowsAreLaidOutWithTheirHintsAndTags) {
-    const TDSPanelRow &m = panels->Row('M');
+    const TDSPanelRow &m = panels->row('M');
     EXPECT_EQ(m.pnl->geometry(), QRect(92, 59, 201, 14));
     EXPECT_EQ(m.B->objectName(), "shpMB");
-    EXPECT_EQ(m.B->SkillType(), dskMelee);
-    EXPECT_EQ(m.D->SkillType(), dskMelee);
-    EXPECT_EQ(m.E->SkillType(), dskNone);
+    EXPECT_EQ(m.B->skillType(), dskMelee);
+    EXPECT_EQ(m.D->skillType(), dskMelee);
+    EXPECT_EQ(m.E->skillType(), dskNone);
     EXPECT_EQ(m.B->Hero(), &hero);
     EXPECT_EQ(m.B->toolTip(), "Adjust Experience");
     EXPECT_EQ(m.B->statusTip(), "Drag the bar left or right to adjust experience");
@@ -70,24 +70,24 @@ TEST_F(SkillPanels, RowsAreLaidOutWithTheirHintsAndTags) {
     EXPECT_EQ(m.E->toolTip(), "Percent of Next Level Gained");
     EXPECT_EQ(m.down->objectName(), "DSButton2");
     EXPECT_EQ(m.down->geometry(), QRect(80, 60, 12, 11));
-    EXPECT_EQ(m.down->Tag(), 0);
+    EXPECT_EQ(m.down->tag(), 0);
     EXPECT_EQ(m.up->objectName(), "spdM");
     EXPECT_EQ(m.up->x(), 293);
-    EXPECT_EQ(m.up->Tag(), 1);
+    EXPECT_EQ(m.up->tag(), 1);
     EXPECT_EQ(m.up->toolTip(), "Increase to Next Level");
-    EXPECT_EQ(panels->Row('N').lblL->toolTip(), "Nature Magic");
-    EXPECT_EQ(panels->Row('R').down->objectName(), "DSButton1");
-    const TDSPanelRow &s = panels->Row('S');
+    EXPECT_EQ(panels->row('N').lblL->toolTip(), "Nature Magic");
+    EXPECT_EQ(panels->row('R').down->objectName(), "DSButton1");
+    const TDSPanelRow &s = panels->row('S');
     EXPECT_EQ(s.pnl->y(), 3);
     EXPECT_EQ(s.D->toolTip(), "Percent of Next Level Gained");
     EXPECT_TRUE(s.B->toolTip().isEmpty());
     EXPECT_EQ(s.down, nullptr);
-    EXPECT_EQ(panels->Row('C').pnl->y(), 107);
+    EXPECT_EQ(panels->row('C').pnl->y(), 107);
 }
 
 TEST_F(SkillPanels, OnlyTheBarAndItsDragShapeStartADrag) {
-    const TDSPanelRow &m = panels->Row('M');
-    m.E->SetWidth(50); // as it shows after an adjustment within the level
+    const TDSPanelRow &m = panels->row('M');
+    m.E->setWidth(50); // as it shows after an adjustment within the level
     const struct {
         TDSShape *shape;
         bool drags;
@@ -103,7 +103,7 @@ TEST_F(SkillPanels, OnlyTheBarAndItsDragShapeStartADrag) {
 
 TEST_F(SkillPanels, EveryFractionTextFitsItsLabel) {
     for (QChar letter : QStringLiteral("SDIMRNC")) {
-        const TDSLabel *label = panels->Row(letter).lblE;
+        const TDSLabel *label = panels->row(letter).lblE;
         EXPECT_EQ(label->x(), 330);
         for (const char *text : {".9999", ".8888", ".2025", ".0505", ".4444", ".7777"})
             EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)),
@@ -113,95 +113,95 @@ TEST_F(SkillPanels, EveryFractionTextFitsItsLabel) {
 }
 
 TEST_F(SkillPanels, PressAtTheLeftEdgeAndInTheMiddle) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
     EXPECT_TRUE(panels->Dragging);
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 5);
-    EXPECT_NEAR(double(hero.Melee().PercentOfLevel()), 50.0, 1e-6);
-    EXPECT_EQ(panels->Row('M').D->width(), 100);
-    EXPECT_EQ(panels->Row('M').lblE->text(), ".5");
-    EXPECT_EQ(panels->Row('M').lblL->text(), "5");
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(100));
+    EXPECT_EQ(hero.melee().currentLevel(), 5);
+    EXPECT_NEAR(double(hero.melee().percentOfLevel()), 50.0, 1e-6);
+    EXPECT_EQ(panels->row('M').D->width(), 100);
+    EXPECT_EQ(panels->row('M').lblE->text(), ".5");
+    EXPECT_EQ(panels->row('M').lblL->text(), "5");
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(100));
     EXPECT_FALSE(panels->Dragging);
 
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(0));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(0));
     EXPECT_TRUE(panels->Dragging) << "the start of the committed level is no limit";
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
-    EXPECT_EQ(panels->Row('M').D->width(), 0);
-    EXPECT_EQ(panels->Row('M').lblE->text(), "");
+    EXPECT_EQ(hero.melee().experience(), start(5));
+    EXPECT_EQ(panels->row('M').D->width(), 0);
+    EXPECT_EQ(panels->row('M').lblE->text(), "");
 }
 
 TEST_F(SkillPanels, PressOnTheDeltaShapeCountsFromThePanelEdge) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150)); // D is now 150 wide at x = 1
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(150));
-    QTest::mousePress(panels->Row('M').D, Qt::LeftButton, {}, QPoint(99, 3));
-    EXPECT_NEAR(double(hero.Melee().PercentOfLevel()), 50.0, 1e-6);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150)); // D is now 150 wide at x = 1
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(150));
+    QTest::mousePress(panels->row('M').D, Qt::LeftButton, {}, QPoint(99, 3));
+    EXPECT_NEAR(double(hero.melee().percentOfLevel()), 50.0, 1e-6);
 }
 
 TEST_F(SkillPanels, DragAcrossTheRightEndAndBack) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    EXPECT_NEAR(double(MeleeLevelPosition()), 5.75, 1e-9);
-    const int strengthBefore = hero.Strength().CurrentLevel();
-    const long double uberBefore = hero.Uber();
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150));
+    EXPECT_NEAR(double(meleeLevelPosition()), 5.75, 1e-9);
+    const int strengthBefore = hero.strength().currentLevel();
+    const long double uberBefore = hero.uber();
 
-    QTest::mouseMove(Bar(), At(250));
+    QTest::mouseMove(bar(), at(250));
     EXPECT_EQ(panels->LastWrap, 1);
     EXPECT_EQ(panels->LastX, 250);
-    EXPECT_NEAR(double(MeleeLevelPosition()), 6.25, 1e-9);
-    EXPECT_FALSE(panels->Row('M').E->isVisible()) << "the level left the committed one";
-    EXPECT_EQ(panels->Row('M').lblL->text(), "6");
-    EXPECT_GT(hero.Uber(), uberBefore);
-    EXPECT_GT(hero.Strength().Experience(), 0) << "strength grows with melee";
-    EXPECT_GE(hero.Strength().CurrentLevel(), strengthBefore);
+    EXPECT_NEAR(double(meleeLevelPosition()), 6.25, 1e-9);
+    EXPECT_FALSE(panels->row('M').E->isVisible()) << "the level left the committed one";
+    EXPECT_EQ(panels->row('M').lblL->text(), "6");
+    EXPECT_GT(hero.uber(), uberBefore);
+    EXPECT_GT(hero.strength().experience(), 0) << "strength grows with melee";
+    EXPECT_GE(hero.strength().currentLevel(), strengthBefore);
 
-    QTest::mouseMove(Bar(), At(150));
+    QTest::mouseMove(bar(), at(150));
     EXPECT_EQ(panels->LastWrap, 0);
-    EXPECT_NEAR(double(MeleeLevelPosition()), 5.75, 1e-9);
-    EXPECT_TRUE(panels->Row('M').E->isVisible());
+    EXPECT_NEAR(double(meleeLevelPosition()), 5.75, 1e-9);
+    EXPECT_TRUE(panels->row('M').E->isVisible());
     EXPECT_TRUE(panels->Dragging);
-    EXPECT_TRUE(hero.CanUndo());
+    EXPECT_TRUE(hero.canUndo());
 }
 
 TEST_F(SkillPanels, ReachingTheFloorEndsTheDragWithoutARelease) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
-    QTest::mouseMove(Bar(), At(-150)); // 25 % into level 4, below the committed start of 5
-    EXPECT_TRUE(hero.Melee().AtLimit());
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
+    QTest::mouseMove(bar(), at(-150)); // 25 % into level 4, below the committed start of 5
+    EXPECT_TRUE(hero.melee().atLimit());
     EXPECT_FALSE(panels->Dragging);
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
+    EXPECT_EQ(hero.melee().experience(), start(5));
 
-    QTest::mouseMove(Bar(), At(180));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "moves after the limit do nothing";
+    QTest::mouseMove(bar(), at(180));
+    EXPECT_EQ(hero.melee().experience(), start(5)) << "moves after the limit do nothing";
 }
 
 TEST_F(SkillPanels, ReachingTheTopLevelEndsTheDrag) {
-    hero.Melee().LoadExperience(Start(149));
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
+    hero.melee().loadExperience(start(149));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
     EXPECT_TRUE(panels->Dragging);
-    QTest::mouseMove(Bar(), At(500)); // two wraps: beyond the last level
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 150);
-    EXPECT_EQ(hero.Melee().Experience(), Start(150));
+    QTest::mouseMove(bar(), at(500)); // two wraps: beyond the last level
+    EXPECT_EQ(hero.melee().currentLevel(), 150);
+    EXPECT_EQ(hero.melee().experience(), start(150));
     EXPECT_FALSE(panels->Dragging);
-    EXPECT_EQ(panels->Row('M').L->width(), 201);
+    EXPECT_EQ(panels->row('M').L->width(), 201);
 }
 
 TEST_F(SkillPanels, RightButtonOnABarDoesNothing) {
-    QTest::mousePress(Bar(), Qt::RightButton, {}, At(150));
+    QTest::mousePress(bar(), Qt::RightButton, {}, at(150));
     EXPECT_FALSE(panels->Dragging);
-    QTest::mouseMove(Bar(), At(190));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
-    EXPECT_FALSE(hero.Modified());
+    QTest::mouseMove(bar(), at(190));
+    EXPECT_EQ(hero.melee().experience(), start(5));
+    EXPECT_FALSE(hero.modified());
 }
 
 TEST_F(SkillPanels, PressOnAnAttributeBarDoesNothing) {
-    QTest::mousePress(panels->Row('S').B, Qt::LeftButton, {}, At(150));
-    EXPECT_EQ(hero.Strength().Experience(), 0);
-    EXPECT_FALSE(hero.Modified());
+    QTest::mousePress(panels->row('S').B, Qt::LeftButton, {}, at(150));
+    EXPECT_EQ(hero.strength().experience(), 0);
+    EXPECT_FALSE(hero.modified());
 }
 
 TEST_F(SkillPanels, HoldingTheUpButtonRepeatsEverFaster) {
-    TDSButton *up = panels->Row('M').up;
+    TDSButton *up = panels->row('M').up;
     QTimer *tmr = panels->tmr();
     QTest::mousePress(up, Qt::LeftButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(6));
+    EXPECT_EQ(hero.melee().experience(), start(6));
     EXPECT_TRUE(tmr->isActive());
     EXPECT_EQ(tmr->interval(), 1250);
 
@@ -212,57 +212,57 @@ TEST_F(SkillPanels, HoldingTheUpButtonRepeatsEverFaster) {
         ++level;
         EXPECT_EQ(tmr->interval(), interval);
         EXPECT_TRUE(tmr->isActive());
-        EXPECT_EQ(hero.Melee().Experience(), Start(level));
+        EXPECT_EQ(hero.melee().experience(), start(level));
     }
     QTest::mouseRelease(up, Qt::LeftButton);
     EXPECT_FALSE(tmr->isActive());
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 12);
-    EXPECT_EQ(panels->Row('M').lblL->text(), "12");
+    EXPECT_EQ(hero.melee().currentLevel(), 12);
+    EXPECT_EQ(panels->row('M').lblL->text(), "12");
 }
 
 TEST_F(SkillPanels, DownButtonGoesToTheLevelStartThenALevelLowerWithAnyMouseButton) {
-    TDSButton *down = panels->Row('M').down;
-    QTest::mouseClick(panels->Row('M').up, Qt::LeftButton);
-    QTest::mouseClick(panels->Row('M').up, Qt::LeftButton);
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(60));
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(60));
-    EXPECT_NEAR(double(MeleeLevelPosition()), 7.3, 1e-9);
+    TDSButton *down = panels->row('M').down;
+    QTest::mouseClick(panels->row('M').up, Qt::LeftButton);
+    QTest::mouseClick(panels->row('M').up, Qt::LeftButton);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(60));
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(60));
+    EXPECT_NEAR(double(meleeLevelPosition()), 7.3, 1e-9);
 
     QTest::mousePress(down, Qt::RightButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(7)) << "first back to the level's start";
+    EXPECT_EQ(hero.melee().experience(), start(7)) << "first back to the level's start";
     EXPECT_TRUE(panels->tmr()->isActive());
     QTest::mouseRelease(down, Qt::RightButton);
     EXPECT_FALSE(panels->tmr()->isActive());
 
     QTest::mouseClick(down, Qt::MiddleButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(6));
+    EXPECT_EQ(hero.melee().experience(), start(6));
     QTest::mouseClick(down, Qt::LeftButton);
     QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "the committed start is the floor";
-    EXPECT_TRUE(hero.Melee().AtLimit());
+    EXPECT_EQ(hero.melee().experience(), start(5)) << "the committed start is the floor";
+    EXPECT_TRUE(hero.melee().atLimit());
 }
 
 TEST_F(SkillPanels, LevelStripWidths) {
-    EXPECT_EQ(panels->Row('S').L->width(), 14) << "strength shows level 10";
-    EXPECT_EQ(panels->Row('S').lblL->text(), "10");
-    EXPECT_EQ(panels->Row('R').L->width(), 1) << "ranged at level 0";
-    hero.Ranged().LoadExperience(Start(150));
-    EXPECT_EQ(panels->Row('R').L->width(), 201);
-    EXPECT_EQ(panels->Row('R').lblL->text(), "150");
+    EXPECT_EQ(panels->row('S').L->width(), 14) << "strength shows level 10";
+    EXPECT_EQ(panels->row('S').lblL->text(), "10");
+    EXPECT_EQ(panels->row('R').L->width(), 1) << "ranged at level 0";
+    hero.ranged().loadExperience(start(150));
+    EXPECT_EQ(panels->row('R').L->width(), 201);
+    EXPECT_EQ(panels->row('R').lblL->text(), "150");
 
-    TDSShape &bar = *panels->Row('R').B;
-    EXPECT_EQ(bar.LevelToWidth(0), 1);
-    EXPECT_EQ(bar.LevelToWidth(10), 14);
-    EXPECT_EQ(bar.LevelToWidth(150), 201);
-    EXPECT_EQ(bar.PercentToWidth(50), 100);
-    EXPECT_EQ(bar.PercentToWidth(99.99), 199);
-    EXPECT_EQ(bar.PercentToWidth(0.25), 1) << "half a pixel rounds away from zero";
-    EXPECT_DOUBLE_EQ(bar.PercentAt(100), 50.0);
+    TDSShape &bar = *panels->row('R').B;
+    EXPECT_EQ(bar.levelToWidth(0), 1);
+    EXPECT_EQ(bar.levelToWidth(10), 14);
+    EXPECT_EQ(bar.levelToWidth(150), 201);
+    EXPECT_EQ(bar.percentToWidth(50), 100);
+    EXPECT_EQ(bar.percentToWidth(99.99), 199);
+    EXPECT_EQ(bar.percentToWidth(0.25), 1) << "half a pixel rounds away from zero";
+    EXPECT_DOUBLE_EQ(bar.percentAt(100), 50.0);
 }
 
 TEST_F(SkillPanels, GaugeAtTheMinimumAndCapped) {
     hero.ResetToMinimum();
-    panels->UpdateHealthMana();
+    panels->updateHealthMana();
     TDSShape *frame = panels->shpHPMN();
     EXPECT_EQ(frame->geometry(), QRect(294, 3, 10, 46));
     EXPECT_EQ(frame->statusTip(), "Health: 49  Mana: 30");
@@ -272,18 +272,18 @@ TEST_F(SkillPanels, GaugeAtTheMinimumAndCapped) {
     EXPECT_EQ(panels->shpHealth()->geometry(), QRect(295, 38, 4, 10));
     EXPECT_EQ(panels->shpMana()->geometry(), QRect(299, 42, 4, 6));
 
-    hero.Strength().LoadExperience(Start(150));
-    panels->UpdateHealthMana();
+    hero.strength().loadExperience(start(150));
+    panels->updateHealthMana();
     EXPECT_EQ(panels->shpHealth()->height(), 44);
     EXPECT_EQ(panels->shpHealth()->geometry().bottom(), frame->geometry().bottom() - 1);
     EXPECT_EQ(panels->shpMana()->height(), 20) << "mana 180: 8 ln 180 - 21";
 }
 
 TEST_F(SkillPanels, ResetPanelsClearsEveryRow) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    panels->ResetPanels();
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150));
+    panels->resetPanels();
     EXPECT_EQ(panels->LastX, -1);
-    for (const TDSPanelRow &row : panels->Rows()) {
+    for (const TDSPanelRow &row : panels->rows()) {
         EXPECT_EQ(row.L->width(), 1);
         EXPECT_EQ(row.D->width(), 0);
         EXPECT_EQ(row.E->width(), 0);
@@ -293,31 +293,31 @@ TEST_F(SkillPanels, ResetPanelsClearsEveryRow) {
 }
 
 TEST_F(SkillPanels, BindingFollowsHeroAndSkillTypeAndDropsARemovedHero) {
-    TDSShape &bar = *panels->Row('M').B;
-    EXPECT_EQ(bar.Skill(), &hero.Melee());
-    bar.SetSkillType(dskCombat);
-    EXPECT_EQ(bar.Skill(), &hero.Combat());
-    bar.SetSkillType(dskNone);
+    TDSShape &bar = *panels->row('M').B;
+    EXPECT_EQ(bar.Skill(), &hero.melee());
+    bar.setSkillType(dskCombat);
+    EXPECT_EQ(bar.Skill(), &hero.combat());
+    bar.setSkillType(dskNone);
     EXPECT_EQ(bar.Skill(), nullptr);
-    bar.SetSkillType(dskMelee);
+    bar.setSkillType(dskMelee);
 
     TDSHero other;
-    bar.DropHero(&other);
+    bar.dropHero(&other);
     EXPECT_EQ(bar.Hero(), &hero) << "another hero's removal is not ours";
-    panels->HeroRemoved();
+    panels->heroRemoved();
     EXPECT_EQ(bar.Hero(), nullptr);
     EXPECT_EQ(bar.Skill(), nullptr);
-    EXPECT_EQ(panels->Row('M').up->Skill(), nullptr);
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "an unbound bar adjusts nothing";
+    EXPECT_EQ(panels->row('M').up->Skill(), nullptr);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150));
+    EXPECT_EQ(hero.melee().experience(), start(5)) << "an unbound bar adjusts nothing";
 }
 
 TEST_F(SkillPanels, DestroyedPanelsLeaveTheHeroWithoutDisplays) {
     panels.reset();
-    EXPECT_EQ(hero.Melee().BarDelta(), nullptr);
-    EXPECT_EQ(hero.Strength().LblLevel(), nullptr);
-    hero.Melee().AdjustExperience(150); // must not touch the destroyed widgets
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 6);
+    EXPECT_EQ(hero.melee().barDelta(), nullptr);
+    EXPECT_EQ(hero.strength().lblLevel(), nullptr);
+    hero.melee().adjustExperience(150); // must not touch the destroyed widgets
+    EXPECT_EQ(hero.melee().currentLevel(), 6);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 
 #include "ui/application.h"
 
-QApplication &TestApplication() {
+QApplication &testApplication() {
     static int argc = 1;
     static char name[] = "thalrex_ui_tests";
     static char *argv[] = {name, nullptr};

@@ -5,4 +5,4 @@
 
 // The one application object of a widget test program, made on first use: the editor's own,
 // which shows the errors that escape event handlers.
-QApplication &TestApplication();
+QApplication &testApplication();

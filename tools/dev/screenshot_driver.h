@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/qtdesktop.h"
+#include "ui/qt_desktop.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -17,17 +17,16 @@
 class ScreenshotDriver {
 public:
     ScreenshotDriver(int &argc, char **argv, int ownArguments = 0, const char *usage = "")
-        : application(argc, argv) {
+        : m_application(argc, argv) {
         if (argc == ownArguments + 2)
-            picture = QString::fromLocal8Bit(argv[argc - 1]);
+            m_picture = QString::fromLocal8Bit(argv[argc - 1]);
         else
             std::fprintf(stderr, "usage: %s %s<picture.png>\n", argv[0], usage);
-        setDesktop(&desktop);
     }
-    ~ScreenshotDriver() { setDesktop(nullptr); }
 
     // False when the picture was not named.
-    bool ready() const { return !picture.isEmpty(); }
+    bool ready() const { return !m_picture.isEmpty(); }
+    Desktop &desktop() { return m_desktop; }
 
     // Shows the window near the screen's corner; false when it never appears.
     static bool show(QWidget &window) {
@@ -43,11 +42,11 @@ public:
     bool save(const QWidget &widget, const QRect &area) const {
         return widget.screen()
             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-            .save(picture);
+            .save(m_picture);
     }
 
 private:
-    QApplication application;
-    QtDesktop desktop;
-    QString picture;
+    QApplication m_application;
+    QtDesktop m_desktop;
+    QString m_picture;
 };

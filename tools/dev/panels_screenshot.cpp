@@ -4,12 +4,12 @@
 //   panels_screenshot melee-drag <picture.png>       after a melee drag to level 30 and a bit
 //   panels_screenshot fractions <picture.png>        with four-digit fractions in the panels
 //   panels_screenshot portrait-picker <picture.png>  the portrait picker previewing a bitmap
-#include "tests/ui/screenshot_driver.h"
+#include "tools/dev/screenshot_driver.h"
 
-#include "hero/hero.h"
-#include "ui/ds_shape.h"
-#include "ui/frm_portraits.h"
-#include "ui/frmmain.h"
+#include "session/built_in_portraits.h"
+#include "session/editor_session.h"
+#include "ui/main_window.h"
+#include "ui/skill_bar.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,21 +28,22 @@
 namespace {
 
 // Shows the editor with a new hero, does something to it and photographs the window.
-int ShootWindow(const ScreenshotDriver &driver, const ProgramFolders &folders,
-                const std::function<void(TfrmMain &)> &action) {
-    TfrmMain window(folders);
+int shootWindow(ScreenshotDriver &driver, const ProgramFolders &folders,
+                const std::function<void(MainWindow &, Hero &)> &action) {
+    EditorSession session(folders, driver.desktop());
+    MainWindow window(session);
     if (!ScreenshotDriver::show(window))
         return 1;
-    action(window);
+    action(window, session.hero());
     QTest::qWait(300);
     const bool saved = driver.save(window);
-    window.Hero->MarkUnmodified(); // nothing to ask on the way out
+    session.hero().markUnmodified(); // nothing to ask on the way out
     return saved ? 0 : 1;
 }
 
 // Each pass over the bar's right end is one more level; stop 40 % into level 30.
-void MeleeDrag(TfrmMain &window) {
-    TDSShape *bar = window.findChild<TDSShape *>(QStringLiteral("shpMB"));
+void meleeDrag(MainWindow &window, Hero &hero) {
+    SkillBar *bar = window.findChild<SkillBar *>(QStringLiteral("meleeBackground"));
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 6));
     const int end = 30 * 200 + 80;
     for (int x = 50; x < end; x += 50)
@@ -50,26 +51,25 @@ void MeleeDrag(TfrmMain &window) {
     QTest::mouseMove(bar, QPoint(end, 6));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(end, 6));
     window.statusBar()->showMessage(bar->statusTip());
-    std::printf("melee level %d, uber %.2f\n", window.Hero->Melee().CurrentLevel(),
-                double(window.Hero->Uber()));
+    std::printf("melee level %d, uber %.2f\n", hero.melee().currentLevel(), double(hero.uber()));
 }
 
 // Each skill a given way into its first level; the attributes follow with fractions of their own.
-void Fractions(TfrmMain &window) {
-    window.Hero->Melee().AdjustExperience(99.99L);
-    window.Hero->Ranged().AdjustExperience(20.25L);
-    window.Hero->Nature().AdjustExperience(88.88L);
-    window.Hero->Combat().AdjustExperience(4.44L);
+void fractions(MainWindow &, Hero &hero) {
+    hero.melee().adjustExperience(99.99L);
+    hero.ranged().adjustExperience(20.25L);
+    hero.nature().adjustExperience(88.88L);
+    hero.combat().adjustExperience(4.44L);
 }
 
 // The picker as Custom... shows it, over a folder of the built-in portraits, with one selected.
-int PortraitPicker(const ScreenshotDriver &driver, const QString &folder) {
+int portraitPicker(ScreenshotDriver &driver, const QString &folder) {
     QDir().mkpath(folder);
-    const TfrmPortraits portraits;
-    const char *names[TfrmPortraits::Count] = {"farmboy",  "farmgirl",  "dwarf",
-                                               "skeleton", "skullhelm", "skullward"};
-    for (int n = 0; n < TfrmPortraits::Count; ++n) {
-        const TDSImageData bitmap = portraits.BuiltInPortrait(n);
+    const BuiltInPortraits portraits;
+    const char *names[BuiltInPortraits::count] = {"farmboy",  "farmgirl",  "dwarf",
+                                                  "skeleton", "skullhelm", "skullward"};
+    for (int n = 0; n < BuiltInPortraits::count; ++n) {
+        const ImageBytes bitmap = portraits.builtInPortrait(n);
         QFile file(folder + names[n] + ".bmp");
         if (!file.open(QIODevice::WriteOnly) ||
             file.write(reinterpret_cast<const char *>(bitmap.data()), qint64(bitmap.size())) < 0)
@@ -101,14 +101,14 @@ int PortraitPicker(const ScreenshotDriver &driver, const QString &folder) {
     pick.filter = QStringLiteral("Bitmaps (*.bmp)");
     pick.initialFolder = folder;
     pick.preview = true;
-    desktop().pickFile(pick);
+    driver.desktop().pickFile(pick);
     return saved ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    const ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker ");
+    ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker ");
     if (!driver.ready())
         return 2;
     QTemporaryDir root;
@@ -117,10 +117,10 @@ int main(int argc, char *argv[]) {
         base + "Documents/", base + "Pictures/",    base + "Documents/Dungeon Siege/Save/",
         base + "bin/",       base + "bin/Imports/", base + "bin/Thalrex.INI"};
     if (std::strcmp(argv[1], "melee-drag") == 0)
-        return ShootWindow(driver, folders, MeleeDrag);
+        return shootWindow(driver, folders, meleeDrag);
     if (std::strcmp(argv[1], "fractions") == 0)
-        return ShootWindow(driver, folders, Fractions);
+        return shootWindow(driver, folders, fractions);
     if (std::strcmp(argv[1], "portrait-picker") == 0)
-        return PortraitPicker(driver, folders.Pictures);
+        return portraitPicker(driver, folders.pictures);
     return 2;
 }

@@ -2,12 +2,11 @@
 // Starts the editor as a Steam player's first start would find it: a fake home whose only saved
 // party lies in a Proton prefix. Opens File > Import and saves what the screen shows of the
 // window and its menus. Run under a virtual X server: scripts/prefix-screenshot.sh.
-#include "tests/ui/screenshot_driver.h"
+#include "tools/dev/screenshot_driver.h"
 
 #include "app/folders.h"
-#include "hero/game_save_folder.h"
-#include "hero/hero.h"
-#include "ui/frmmain.h"
+#include "session/editor_session.h"
+#include "ui/main_window.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +21,7 @@
 namespace {
 
 // The fake home, made before Qt reads the home folder.
-void MakeFakeHome(const QString &home) {
+void makeFakeHome(const QString &home) {
     const QString save = home + "/.local/share/Steam/steamapps/compatdata/39190/pfx/drive_c/users/"
                                 "steamuser/Documents/Dungeon Siege/Save/";
     QDir().mkpath(save);
@@ -38,46 +37,49 @@ void MakeFakeHome(const QString &home) {
 
 int main(int argc, char *argv[]) {
     QTemporaryDir root;
-    MakeFakeHome(root.path() + "/home");
-    const ScreenshotDriver driver(argc, argv);
+    makeFakeHome(root.path() + "/home");
+    ScreenshotDriver driver(argc, argv);
     if (!driver.ready())
         return 2;
 
     const QString program = root.path() + "/program";
     QDir().mkpath(program);
     QFile::copy(KEGTAP_LIBRARY, program + "/libkegtap.so");
-    ProgramFolders folders = ComputeProgramFolders(program, true);
-    folders.Save = FindSaveFolder(QString(), folders.Save);
-    SetGameSaveFolder(folders.Save.toStdString());
-    std::printf("save folder: %s\n", qPrintable(folders.Save));
+    const ProgramFolders folders = computeProgramFolders(program, true);
+    EditorSession session(folders, driver.desktop(), [&folders](const QString &chosen) {
+        return findSaveFolder(chosen, folders.save);
+    });
+    std::printf("save folder: %s\n", qPrintable(session.saveFolder()));
 
     int result = 1;
     {
-        TfrmMain window(folders);
+        MainWindow window(session);
+        QMenu *file = window.findChild<QMenu *>(QStringLiteral("fileMenu"));
+        QMenu *import = window.findChild<QMenu *>(QStringLiteral("importMenu"));
         if (!ScreenshotDriver::show(window))
             return 1;
         // Opens File, then Import, and points at the first party the way a user's mouse does.
         QMenuBar *bar = window.menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(window.File1->menuAction()).center());
+                          bar->actionGeometry(file->menuAction()).center());
         QTest::qWait(300);
-        const QPoint import = window.File1->actionGeometry(window.Import1->menuAction()).center();
-        QTest::mouseMove(window.File1, import);
-        QTest::mouseClick(window.File1, Qt::LeftButton, {}, import);
+        const QPoint importPlace = file->actionGeometry(import->menuAction()).center();
+        QTest::mouseMove(file, importPlace);
+        QTest::mouseClick(file, Qt::LeftButton, {}, importPlace);
         QTest::qWait(500);
-        const QList<QAction *> parties = window.Import1->actions();
+        const QList<QAction *> parties = import->actions();
         if (!parties.isEmpty())
-            QTest::mouseMove(window.Import1,
-                             window.Import1->actionGeometry(parties.first()).center());
+            QTest::mouseMove(import,
+                             import->actionGeometry(parties.first()).center());
         QTest::qWait(300);
         std::printf("import items: %lld\n",
-                    static_cast<long long>(window.Import1->actions().size()));
+                    static_cast<long long>(import->actions().size()));
 
         const QRect area =
-            window.frameGeometry().united(window.Import1->geometry()).adjusted(-8, -8, 8, 8);
+            window.frameGeometry().united(import->geometry()).adjusted(-8, -8, 8, 8);
         result = driver.save(window, area) ? 0 : 1;
-        window.File1->close();
-        window.Hero->MarkUnmodified();
+        file->close();
+        session.hero().markUnmodified();
     }
     return result;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/savefolder_search.h"
+#include "app/save_folder_search.h"
 
 #include <QTemporaryDir>
 
@@ -28,7 +28,7 @@ struct FakeFile {
 };
 
 // A home folder made of the files; answers the save folder chosen in it, below the home.
-std::string ChooseIn(const std::vector<FakeFile> &files, const std::string &configured,
+std::string chooseIn(const std::vector<FakeFile> &files, const std::string &configured,
                      const std::string &winePrefix,
                      std::chrono::steady_clock::duration *took = nullptr) {
     QTemporaryDir dir;
@@ -45,7 +45,7 @@ std::string ChooseIn(const std::vector<FakeFile> &files, const std::string &conf
                             fs::file_time_type::clock::now() - std::chrono::hours(file.ageHours));
     }
     const auto start = std::chrono::steady_clock::now();
-    const std::string chosen = ChooseSaveFolder(
+    const std::string chosen = chooseSaveFolder(
         configured.empty() ? "" : home + configured, home + DocsSave, home, [&](const char *name) {
             return std::string(name) == "WINEPREFIX" && !winePrefix.empty() ? home + winePrefix
                                                                             : std::string();
@@ -111,7 +111,7 @@ TEST(SaveFolderSearch, ChoosesWhereTheGameKeepsItsSaves) {
          DocsSave},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ChooseIn(c.files, c.configured, c.winePrefix), c.expected) << c.name;
+        EXPECT_EQ(chooseIn(c.files, c.configured, c.winePrefix), c.expected) << c.name;
 }
 
 TEST(SaveFolderSearch, HundredsOfPrefixesTakeWellUnderASecond) {
@@ -120,7 +120,7 @@ TEST(SaveFolderSearch, HundredsOfPrefixesTakeWellUnderASecond) {
         files.push_back({Proton + std::to_string(i) + "/pfx/drive_c/users/steamuser/AppData/"});
     files.push_back({Proton + "250" + ProtonSave + "A.dsparty"});
     std::chrono::steady_clock::duration took{};
-    EXPECT_EQ(ChooseIn(files, "", "", &took), Proton + "250" + ProtonSave);
+    EXPECT_EQ(chooseIn(files, "", "", &took), Proton + "250" + ProtonSave);
     EXPECT_LT(took, std::chrono::milliseconds(250));
     std::printf("searched 400 prefixes in %lld us\n",
                 static_cast<long long>(

@@ -1,24 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testdesktop.h"
+#include "test_desktop.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-const char *KindName(TestDesktop::Kind kind) {
+const char *kindName(TestDesktop::Kind kind) {
     switch (kind) {
     case TestDesktop::Kind::Message:
         return "message box";
     case TestDesktop::Kind::File:
         return "file picker";
-    case TestDesktop::Kind::Folder:
+    case TestDesktop::Kind::folder:
         return "folder picker";
     }
     return "prompt";
 }
 
-bool Allows(MsgButtons buttons, MsgAnswer answer) {
+bool allows(MsgButtons buttons, MsgAnswer answer) {
     switch (buttons) {
     case MsgButtons::Ok:
         return answer == MsgAnswer::Ok;
@@ -34,40 +34,39 @@ bool Allows(MsgButtons buttons, MsgAnswer answer) {
 
 } // namespace
 
-TestDesktop::TestDesktop() : previous(setDesktop(this)) {}
+TestDesktop::TestDesktop() = default;
 
 TestDesktop::~TestDesktop() {
-    setDesktop(previous);
-    for (const Expectation &e : script)
-        ADD_FAILURE() << "Expected " << KindName(e.kind) << " never came: " << e.text.toStdString();
+    for (const Expectation &e : m_script)
+        ADD_FAILURE() << "Expected " << kindName(e.kind) << " never came: " << e.text.toStdString();
 }
 
-TestDesktop &TestDesktop::ExpectMessage(const QString &text, MsgAnswer answer) {
-    script.push_back({Kind::Message, text, true, answer, {}});
+TestDesktop &TestDesktop::expectMessage(const QString &text, MsgAnswer answer) {
+    m_script.push_back({Kind::Message, text, true, answer, {}});
     return *this;
 }
 
-TestDesktop &TestDesktop::ExpectMessageContaining(const QString &fragment, MsgAnswer answer) {
-    script.push_back({Kind::Message, fragment, false, answer, {}});
+TestDesktop &TestDesktop::expectMessageContaining(const QString &fragment, MsgAnswer answer) {
+    m_script.push_back({Kind::Message, fragment, false, answer, {}});
     return *this;
 }
 
-TestDesktop &TestDesktop::ExpectFilePick(const QString &answer) {
-    script.push_back({Kind::File, {}, false, MsgAnswer::Ok, answer});
+TestDesktop &TestDesktop::expectFilePick(const QString &answer) {
+    m_script.push_back({Kind::File, {}, false, MsgAnswer::Ok, answer});
     return *this;
 }
 
-TestDesktop &TestDesktop::ExpectFolderPick(const QString &answer) {
-    script.push_back({Kind::Folder, {}, false, MsgAnswer::Ok, answer});
+TestDesktop &TestDesktop::expectFolderPick(const QString &answer) {
+    m_script.push_back({Kind::folder, {}, false, MsgAnswer::Ok, answer});
     return *this;
 }
 
-void TestDesktop::OnProcessStart(std::function<bool(const ProcessStart &)> handler) {
-    processHandler = std::move(handler);
+void TestDesktop::onProcessStart(std::function<bool(const ProcessStart &)> handler) {
+    m_processHandler = std::move(handler);
 }
 
-void TestDesktop::RunProcesses() {
-    processHandler = [](const ProcessStart &start) {
+void TestDesktop::runProcesses() {
+    m_processHandler = [](const ProcessStart &start) {
         if (!start.wait)
             return QProcess::startDetached(start.program, start.arguments);
         QProcess process;
@@ -79,41 +78,41 @@ void TestDesktop::RunProcesses() {
     };
 }
 
-std::vector<TestDesktop::Prompt> TestDesktop::Prompts(Kind kind) const {
+std::vector<TestDesktop::Prompt> TestDesktop::prompts(Kind kind) const {
     std::vector<Prompt> ofKind;
-    for (const Prompt &prompt : prompts)
+    for (const Prompt &prompt : m_prompts)
         if (prompt.kind == kind)
             ofKind.push_back(prompt);
     return ofKind;
 }
 
-QStringList TestDesktop::MessageTexts() const {
+QStringList TestDesktop::messageTexts() const {
     QStringList texts;
-    for (const Prompt &prompt : Prompts(Kind::Message))
+    for (const Prompt &prompt : prompts(Kind::Message))
         texts << prompt.text;
     return texts;
 }
 
-const TestDesktop::Expectation *TestDesktop::Take(const Prompt &prompt) {
-    prompts.push_back(prompt);
-    if (script.empty()) {
-        ADD_FAILURE() << "Unexpected " << KindName(prompt.kind) << ": "
+const TestDesktop::Expectation *TestDesktop::take(const Prompt &prompt) {
+    m_prompts.push_back(prompt);
+    if (m_script.empty()) {
+        ADD_FAILURE() << "Unexpected " << kindName(prompt.kind) << ": "
                       << prompt.text.toStdString();
         return nullptr;
     }
-    const Expectation &next = script.front();
+    const Expectation &next = m_script.front();
     bool matches = next.kind == prompt.kind;
     if (matches && prompt.kind == Kind::Message)
         matches = next.exact ? prompt.text == next.text : prompt.text.contains(next.text);
     if (!matches) {
-        ADD_FAILURE() << "Expected " << KindName(next.kind) << " \"" << next.text.toStdString()
-                      << "\" but got " << KindName(prompt.kind) << " \""
+        ADD_FAILURE() << "Expected " << kindName(next.kind) << " \"" << next.text.toStdString()
+                      << "\" but got " << kindName(prompt.kind) << " \""
                       << prompt.text.toStdString() << "\"";
         return nullptr;
     }
-    taken = next;
-    script.pop_front();
-    return &taken;
+    m_taken = next;
+    m_script.pop_front();
+    return &m_taken;
 }
 
 MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgType type,
@@ -125,44 +124,50 @@ MsgAnswer TestDesktop::message(const QString &text, const QString &caption, MsgT
     prompt.type = type;
     prompt.buttons = buttons;
     prompt.defaultAnswer = defaultAnswer;
-    const Expectation *e = Take(prompt);
+    const Expectation *e = take(prompt);
     if (!e)
-        return CautiousAnswer(buttons);
-    if (!Allows(buttons, e->answer)) {
+        return cautiousAnswer(buttons);
+    if (!allows(buttons, e->answer)) {
         ADD_FAILURE() << "The scripted answer is not one of the buttons of: " << text.toStdString();
-        return CautiousAnswer(buttons);
+        return cautiousAnswer(buttons);
     }
     return e->answer;
 }
 
-QString TestDesktop::Picked(Kind kind, const QString &title, const FilePickSpec &file,
+QString TestDesktop::picked(Kind kind, const QString &title, const FilePickSpec &file,
                             const FolderPickSpec &folder) {
     Prompt prompt;
     prompt.kind = kind;
     prompt.text = title;
     prompt.file = file;
     prompt.folder = folder;
-    const Expectation *e = Take(prompt);
+    const Expectation *e = take(prompt);
     return e ? e->picked : QString();
 }
 
 QString TestDesktop::pickFile(const FilePickSpec &pick) {
-    return Picked(Kind::File, pick.title, pick, {});
+    return picked(Kind::File, pick.title, pick, {});
 }
 
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
-    return Picked(Kind::Folder, pick.label, {}, pick);
+    return picked(Kind::folder, pick.label, {}, pick);
 }
 
 void TestDesktop::openUrl(const QUrl &url) {
-    urls.push_back(url);
+    m_urls.push_back(url);
 }
 
 bool TestDesktop::startProcess(const QString &program, const QStringList &arguments, bool wait) {
-    processes.push_back({program, arguments, wait});
-    if (!processHandler) {
+    m_processes.push_back({program, arguments, wait});
+    if (!m_processHandler) {
         ADD_FAILURE() << "Unexpected process start: " << program.toStdString();
         return false;
     }
-    return processHandler(processes.back());
+    return m_processHandler(m_processes.back());
+}
+
+void TestDesktop::setBusy(bool busy) {
+    m_busyDepth += busy ? 1 : -1;
+    if (m_busyDepth < 0)
+        ADD_FAILURE() << "The busy cursor was ended more often than shown";
 }
