@@ -37,8 +37,8 @@ ProgramFolders computeProgramFolders(const QString &programFolder, bool programF
     } else {
         folders.imports =
             location(QStandardPaths::GenericDataLocation) + QStringLiteral("Thalrex/Imports/");
-        folders.settingsFile =
-            location(QStandardPaths::GenericConfigLocation) + QStringLiteral("Thalrex/") + settingsFile;
+        folders.settingsFile = location(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("Thalrex/") + settingsFile;
     }
     return folders;
 }
@@ -53,6 +53,6 @@ QString findSaveFolder(const QString &chosen, const QString &documentsSave) {
         const char *value = std::getenv(name);
         return std::string(value ? value : "");
     };
-    return QString::fromStdString(chooseSaveFolder(chosen.toStdString(), documentsSave.toStdString(),
-                                                   QDir::homePath().toStdString(), env));
+    return QString::fromStdString(chooseSaveFolder(
+        chosen.toStdString(), documentsSave.toStdString(), QDir::homePath().toStdString(), env));
 }

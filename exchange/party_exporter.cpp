@@ -76,7 +76,8 @@ void PartyExporter::exportHero() {
     // A save folder found nowhere is the default one, which the game has not made yet.
     const QString saveFolder = m_host.exchangeFolders().save;
     if (!QDir().mkpath(saveFolder))
-        throw std::runtime_error(("Cannot create the save folder " + saveFolder + '.').toStdString());
+        throw std::runtime_error(
+            ("Cannot create the save folder " + saveFolder + '.').toStdString());
     switch (runTankCreator(m_host.desktop(), m_staging, setting(SettingsKeys::tankCreator),
                            m_host.heroFolder(), partyFile(saveFolder))) {
     case TankOutcome::Succeeded:

@@ -19,8 +19,8 @@ bool PartyImporter::isAvailable() const {
 }
 
 QList<SavedParty> PartyImporter::partiesIn(const QString &folder) {
-    QStringList names =
-        QDir(folder).entryList({QStringLiteral("*.dsparty")}, QDir::Files | QDir::Hidden | QDir::System);
+    QStringList names = QDir(folder).entryList({QStringLiteral("*.dsparty")},
+                                               QDir::Files | QDir::Hidden | QDir::System);
     std::stable_sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });
@@ -31,9 +31,9 @@ QList<SavedParty> PartyImporter::partiesIn(const QString &folder) {
 }
 
 void PartyImporter::browse(QString &pickerFolder) {
-    const QString path = m_host.desktop().pickFile({QStringLiteral("Select Savegame Tank File"),
-                                                    QStringLiteral("Savegame (*.dsparty)"),
-                                                    pickerFolder});
+    const QString path =
+        m_host.desktop().pickFile({QStringLiteral("Select Savegame Tank File"),
+                                   QStringLiteral("Savegame (*.dsparty)"), pickerFolder});
     if (path.isEmpty())
         return;
     importParty(path);

@@ -61,7 +61,8 @@ bool isFresh(const QDateTime &written, const QDateTime &start) {
 TankOutcome runTankCreator(Desktop &desktop, ExportStaging &staging, const QString &tool,
                            const QString &source, const QString &out) {
     if (fileExists(out) &&
-        desktop.show(QFileInfo(out).completeBaseName() + QStringLiteral(" already exists. Overwrite?"),
+        desktop.show(QFileInfo(out).completeBaseName() +
+                         QStringLiteral(" already exists. Overwrite?"),
                      MsgType::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
         return TankOutcome::Cancelled;
     try {

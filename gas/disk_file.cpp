@@ -116,7 +116,7 @@ public:
         auto dot = name.rfind('.');
         const std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
         m_path = folderOf(target) + "/." + name.substr(0, name.size() - extension.size()) +
-                ".XXXXXX" + extension;
+                 ".XXXXXX" + extension;
         m_fd = ::mkstemps(m_path.data(), static_cast<int>(extension.size()));
         if (m_fd < 0)
             cannotCreate(target);

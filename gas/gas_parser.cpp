@@ -48,7 +48,7 @@ public:
     void run() {
         openBlock(m_into);
         while (!m_open.empty())
-            Step();
+            step();
     }
 
 private:
@@ -56,30 +56,32 @@ private:
     GasBlock &m_into;
     size_t m_pos = 0;
     std::vector<GasBlock *> m_open; // the blocks being read, innermost last
-    std::string m_pending;           // the statement read so far, blanks outside quotes left out
+    std::string m_pending;          // the statement read so far, blanks outside quotes left out
     bool m_quoted = false;
     bool m_valueSeen = false;
     std::string m_joined; // a piece of text with its line breaks taken out
 
-    [[noreturn]] static void Broken() { throw OperationError("Gas file structure could not be read"); }
+    [[noreturn]] static void broken() {
+        throw OperationError("Gas file structure could not be read");
+    }
 
-    size_t Find(char c) const {
+    size_t find(char c) const {
         size_t at = m_text.find(c, m_pos);
         if (at == std::string_view::npos)
-            Broken();
+            broken();
         return at;
     }
 
     // From the next "[" to its "]": appends a block entry named by the text between them, then
     // steps into the block's body after the next "{".
     void openBlock(GasBlock &parent) {
-        m_pos = Find('[') + 1;
-        size_t close = Find(']');
+        m_pos = find('[') + 1;
+        size_t close = find(']');
         std::string name = trimControl(joined(m_text.substr(m_pos, close - m_pos), m_joined));
         m_pos = close;
         parent.push_back({std::move(name), std::make_unique<GasBlock>()});
         m_open.push_back(parent.back().child.get());
-        m_pos = Find('{') + 1;
+        m_pos = find('{') + 1;
         startStatement();
     }
 
@@ -89,12 +91,12 @@ private:
         m_valueSeen = false;
     }
 
-    void Step() {
+    void step() {
         if (m_pos >= m_text.size())
-            Broken();
+            broken();
         if (m_quoted) {
             // Inside quotes everything up to the closing quote is data; an "=" still counts.
-            size_t close = Find('"');
+            size_t close = find('"');
             std::string_view data = m_text.substr(m_pos, close + 1 - m_pos);
             m_valueSeen = m_valueSeen || data.find('=') != std::string_view::npos;
             m_pending += joined(data, m_joined);

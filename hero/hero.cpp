@@ -15,9 +15,9 @@ Hero::Hero() {
 Hero::~Hero() = default;
 
 template <typename F> void Hero::forEachAttribute(F f) {
-    for (Attribute *a : std::initializer_list<Attribute *>{
-             &m_strength, &m_dexterity, &m_intelligence, &m_melee, &m_ranged, &m_nature, &m_combat,
-             &m_unassigned})
+    for (Attribute *a :
+         std::initializer_list<Attribute *>{&m_strength, &m_dexterity, &m_intelligence, &m_melee,
+                                            &m_ranged, &m_nature, &m_combat, &m_unassigned})
         f(*a);
 }
 
@@ -129,8 +129,7 @@ void Hero::setBuiltInPortraits(std::unique_ptr<PortraitStore> store) {
 void Hero::loadBuiltInPortrait(int n) {
     if (!m_builtInPortraits)
         return;
-    ImageBytes bitmap =
-        m_builtInPortraits->builtInPortrait(n == 0 ? static_cast<int>(m_model) : n);
+    ImageBytes bitmap = m_builtInPortraits->builtInPortrait(n == 0 ? static_cast<int>(m_model) : n);
     if (!bitmap.empty())
         setPortrait(std::move(bitmap));
 }

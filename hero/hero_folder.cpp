@@ -131,9 +131,10 @@ void Hero::saveFolder(const std::string &folder, const std::string &saveGameFold
         m_info.save(m_folder + infoFile);
         m_party.save(m_folder + partyFile);
         if (!m_portrait.empty())
-            replaceFileAtomically(m_folder + portraitFile,
-                                  std::string_view(reinterpret_cast<const char *>(m_portrait.data()),
-                                                   m_portrait.size()));
+            replaceFileAtomically(
+                m_folder + portraitFile,
+                std::string_view(reinterpret_cast<const char *>(m_portrait.data()),
+                                 m_portrait.size()));
         m_isNew = false;
         markUnmodified();
     });

@@ -11,10 +11,11 @@ HeroModel modelFromTemplate(const std::string &text) {
         std::string_view name;
         HeroModel model;
     };
-    static constexpr std::array<Template, 4> templates = {{{"skeleton_good", HeroModel::SkeletonGood},
-                                                           {"farmboy", HeroModel::Farmboy},
-                                                           {"farmgirl", HeroModel::Farmgirl},
-                                                           {"dwarf", HeroModel::Dwarf}}};
+    static constexpr std::array<Template, 4> templates = {
+        {{"skeleton_good", HeroModel::SkeletonGood},
+         {"farmboy", HeroModel::Farmboy},
+         {"farmgirl", HeroModel::Farmgirl},
+         {"dwarf", HeroModel::Dwarf}}};
     for (const Template &t : templates)
         if (sameText(text, t.name))
             return t.model;

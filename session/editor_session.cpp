@@ -54,7 +54,7 @@ void EditorSession::readSettings(const SaveFolderFinder &findSaveFolder) {
         recent.push_back(heroLine(line));
     m_hero.recentHeroes().setLines(recent);
     m_settingsList.setLines(m_settings.settingsList);
-    m_saveFolder = findSaveFolder ? findSaveFolder(m_settings.saveFolder)
+    m_saveFolder = findSaveFolder                    ? findSaveFolder(m_settings.saveFolder)
                    : m_settings.saveFolder.isEmpty() ? m_folders.save
                                                      : m_settings.saveFolder;
 }
@@ -75,8 +75,9 @@ void EditorSession::setSaveFolder(const QString &folder) {
 }
 
 void EditorSession::start() {
-    m_hero.recentHeroes().removeIf(
-        [](const std::string &folder) { return !QFileInfo(QString::fromStdString(folder)).isDir(); });
+    m_hero.recentHeroes().removeIf([](const std::string &folder) {
+        return !QFileInfo(QString::fromStdString(folder)).isDir();
+    });
     m_hero.startNew();
     if (!m_settingsList.hasKey(QLatin1String(SettingsKeys::tankCreator)))
         m_settingsList.setValue(QLatin1String(SettingsKeys::tankCreator),

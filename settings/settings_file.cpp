@@ -128,8 +128,7 @@ void readSettingsFile(const QString &path, StoredSettings &settings) {
 bool writeSettingsFile(const QString &path, const StoredSettings &settings) {
     IniFile ini;
     ini.load(path);
-    ini.set(mainSection, advanced,
-            QLatin1String(settings.advanced ? trueValue : falseValue));
+    ini.set(mainSection, advanced, QLatin1String(settings.advanced ? trueValue : falseValue));
     ini.set(mainSection, heroFolder, settings.heroFolder);
     ini.set(mainSection, portraitFolder, settings.portraitFolder);
     ini.set(mainSection, partyFolder, settings.partyFolder);

@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "exchange/desktop.h"
+#include "session/editor_session.h"
 #include "ui/click_label.h"
 #include "ui/disabled_item_hints.h"
 #include "ui/edit_commands.h"
@@ -11,7 +12,6 @@
 #include "ui/portrait_view.h"
 #include "ui/screen_placement.h"
 #include "ui/skill_panels.h"
-#include "session/editor_session.h"
 
 #include <QAction>
 #include <QCloseEvent>

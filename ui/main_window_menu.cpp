@@ -44,8 +44,7 @@ const MainWindow::MenuRow MainWindow::menuRows[] = {
     {MenuRow::Item, "exportAction", "&Export", "Ctrl+X", "Export hero file to game's save folder",
      &MainWindow::exportParty, 0},
     {MenuRow::Separator, "", "", "", "", nullptr, 0},
-    {MenuRow::Item, "exitAction", "E&xit", "", "Exit the application", &MainWindow::exitProgram,
-     0},
+    {MenuRow::Item, "exitAction", "E&xit", "", "Exit the application", &MainWindow::exitProgram, 0},
 
     {MenuRow::Menu, "editMenu", "&Edit", "", "", &MainWindow::updateEditMenu, 0},
     {MenuRow::Item, "undoAction", "&Undo", "", "Undo current experience adjustment",
@@ -102,8 +101,9 @@ void MainWindow::createMenu() {
             menu->setObjectName(name);
             action = menu->menuAction();
             if (row.handler)
-                connect(menu, &QMenu::aboutToShow, this,
-                        [this, handler = row.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+                connect(menu, &QMenu::aboutToShow, this, [this, handler = row.handler] {
+                    runCommand([this, handler] { (this->*handler)(); });
+                });
             break;
         case MenuRow::Submenu:
             current = menu->addMenu(caption);
@@ -120,8 +120,9 @@ void MainWindow::createMenu() {
             action = current->addAction(caption);
             action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
             action->setCheckable(row.flags & MenuRow::Checkable);
-            connect(action, &QAction::triggered, this,
-                    [this, handler = row.handler] { runCommand([this, handler] { (this->*handler)(); }); });
+            connect(action, &QAction::triggered, this, [this, handler = row.handler] {
+                runCommand([this, handler] { (this->*handler)(); });
+            });
             break;
         }
         action->setObjectName(name);
@@ -135,7 +136,8 @@ void MainWindow::createMenu() {
     connect(m_importMenu, &ImportMenu::partyChosen, this, [this](const QString &path) {
         runCommand([this, path] { m_session.importer().importParty(path); });
     });
-    connect(m_importMenu, &ImportMenu::browseChosen, this, [this] { runCommand([this] { browseParty(); }); });
+    connect(m_importMenu, &ImportMenu::browseChosen, this,
+            [this] { runCommand([this] { browseParty(); }); });
     showSaveFolderHint();
     showAdvancedMode();
 }

@@ -4,8 +4,9 @@
 #include "exchange/desktop.h"
 
 // The desktop as the running program shows it: Qt message boxes, file dialogs, the desktop's
-// URL handler, QProcess and the override cursor. Dialogs are parented to the active window. A folder or address that
-// no program can be started for is reported in an error message box naming it.
+// URL handler, QProcess and the override cursor. Dialogs are parented to the active window. A
+// folder or address that no program can be started for is reported in an error message box naming
+// it.
 class QtDesktop : public Desktop {
 public:
     MsgAnswer message(const QString &text, const QString &caption, MsgType type, MsgButtons buttons,

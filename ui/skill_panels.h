@@ -17,15 +17,15 @@ class SkillBar;
 // One row of the skill panels: its bar panel with the five bars, the level and fraction labels,
 // and for a skill the icon and the two level buttons.
 struct SkillRow {
-    QString name;                      // strength, dexterity, intelligence, melee, ...
-    SkillKind kind = SkillKind::None;  // the skill, SkillKind::None for an attribute
+    QString name;                     // strength, dexterity, intelligence, melee, ...
+    SkillKind kind = SkillKind::None; // the skill, SkillKind::None for an attribute
     QLabel *caption = nullptr;
     QWidget *panel = nullptr;
-    SkillBar *background = nullptr;    // the drag handle of a skill
-    SkillBar *levelTrack = nullptr;    // the track of the level bar
-    SkillBar *levelBar = nullptr;      // the level as a length
-    SkillBar *position = nullptr;      // the position within the level now
-    SkillBar *committed = nullptr;     // the position at the last commit
+    SkillBar *background = nullptr; // the drag handle of a skill
+    SkillBar *levelTrack = nullptr; // the track of the level bar
+    SkillBar *levelBar = nullptr;   // the level as a length
+    SkillBar *position = nullptr;   // the position within the level now
+    SkillBar *committed = nullptr;  // the position at the last commit
     QLabel *level = nullptr;
     QLabel *fraction = nullptr;
     QLabel *icon = nullptr;

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 TypingFilter::TypingFilter(const QString &allowedCharacters, int maxLength, QObject *parent)
-    : QValidator(parent),
-      m_allowed(QRegularExpression::anchoredPattern(QStringLiteral("[%1]*").arg(allowedCharacters))),
+    : QValidator(parent), m_allowed(QRegularExpression::anchoredPattern(
+                              QStringLiteral("[%1]*").arg(allowedCharacters))),
       m_maxLength(maxLength) {}
 
 QValidator::State TypingFilter::validate(QString &input, int &) const {
@@ -17,7 +17,8 @@ QValidator::State TypingFilter::validate(QString &input, int &) const {
     while (head < shorter && input[head] == m_last[head])
         ++head;
     qsizetype tail = 0;
-    while (tail < shorter - head && input[input.size() - 1 - tail] == m_last[m_last.size() - 1 - tail])
+    while (tail < shorter - head &&
+           input[input.size() - 1 - tail] == m_last[m_last.size() - 1 - tail])
         ++tail;
     const QString inserted = input.mid(head, input.size() - head - tail);
     if (!m_allowed.match(inserted).hasMatch())

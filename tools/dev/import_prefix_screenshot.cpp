@@ -69,14 +69,11 @@ int main(int argc, char *argv[]) {
         QTest::qWait(500);
         const QList<QAction *> parties = import->actions();
         if (!parties.isEmpty())
-            QTest::mouseMove(import,
-                             import->actionGeometry(parties.first()).center());
+            QTest::mouseMove(import, import->actionGeometry(parties.first()).center());
         QTest::qWait(300);
-        std::printf("import items: %lld\n",
-                    static_cast<long long>(import->actions().size()));
+        std::printf("import items: %lld\n", static_cast<long long>(import->actions().size()));
 
-        const QRect area =
-            window.frameGeometry().united(import->geometry()).adjusted(-8, -8, 8, 8);
+        const QRect area = window.frameGeometry().united(import->geometry()).adjusted(-8, -8, 8, 8);
         result = driver.save(window, area) ? 0 : 1;
         file->close();
         session.hero().markUnmodified();
