@@ -63,11 +63,17 @@ void KegtapLibrary::bind() {
     }
 }
 
-bool KegtapLibrary::extract(const QString &tankPath, const QString &destFolder) {
+bool KegtapLibrary::extract(const QByteArray &tankFile, const QString &destFolder,
+                            Warnings warnings) {
     bind();
     const QString dest = withoutTrailingSlash(destFolder);
     QDir().mkpath(dest);
-    return m_extract(QFile::encodeName(tankPath).constData(), QFile::encodeName(dest).constData());
+    if (warnings == Warnings::AnswerNo)
+        setPromptHandler(m_handle, nullptr, nullptr);
+    const bool extracted = m_extract(tankFile.constData(), QFile::encodeName(dest).constData());
+    if (warnings == Warnings::AnswerNo)
+        setPromptHandler(m_handle, askUser, &m_desktop);
+    return extracted;
 }
 
 QString KegtapLibrary::errorMessage() const {

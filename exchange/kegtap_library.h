@@ -3,6 +3,7 @@
 
 #include "kegtap/kegtap.h"
 
+#include <QByteArray>
 #include <QString>
 
 class Desktop;
@@ -23,8 +24,13 @@ public:
     // Loads the library and binds ExtractFilesFromTankFile on first use; throws
     // std::runtime_error when either fails.
     void bind();
-    // Unpacks the Tank file into the folder, which is created when missing.
-    bool extract(const QString &tankPath, const QString &destFolder);
+    // What the library's Yes/No warnings get: the user's answer, or No without asking.
+    enum class Warnings { Ask, AnswerNo };
+
+    // Unpacks the Tank file (its path as the file system names it) into the folder, which is
+    // created when missing.
+    bool extract(const QByteArray &tankFile, const QString &destFolder,
+                 Warnings warnings = Warnings::Ask);
     // The library's message for its last failure; empty when it does not export one.
     QString errorMessage() const;
 
