@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thalrex: the hero editor for Dungeon Siege saved parties.
+#include "app/command_line.h"
 #include "app/folders.h"
 #include "session/editor_session.h"
 #include "ui/application.h"
@@ -10,7 +11,13 @@
 #include <QDir>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> answered = answerHelpOrVersion(argc, argv))
+        return *answered;
+    ensureHomeVariable();
     Application application(argc, argv);
+    const std::optional<std::string> opened = pathToOpen(argc, argv);
+    if (!opened)
+        return 2;
     QtDesktop desktop;
     application.setDesktop(&desktop);
     // No display name: the desktop would append it to every dialog's caption.
@@ -20,14 +27,15 @@ int main(int argc, char *argv[]) {
     // Everything the run needs to know of the machine, found once before the window exists.
     const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
     const ProgramFolders folders =
-        computeProgramFolders(programFolder, isWritableFolder(programFolder));
-    EditorSession session(folders, desktop, [&folders](const QString &chosen) {
-        return findSaveFolder(chosen, folders.save);
-    });
+        computeProgramFolders(programFolder, keepsFilesBesideProgram(programFolder));
+    EditorSession session(folders, desktop,
+                          [&folders] { return findSaveFolders(folders.documents); });
     int result = 0;
     {
         MainWindow window(session);
         window.show();
+        if (!opened->empty())
+            window.openFromCommandLine(QByteArray::fromStdString(*opened));
         result = QApplication::exec();
     }
     application.setDesktop(nullptr);

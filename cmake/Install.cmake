@@ -2,9 +2,8 @@
 # Installed layout: one program folder, lib/thalrex/, holding the editor, libkegtap.so, the tools
 # and the help page side by side (the editor finds kegtap and its help beside itself), links to the
 # programs in bin/, the C header and a pkg-config file for C callers of kegtap, and the desktop
-# entry with its icon. The program folder is read-only once installed, so the editor keeps its
-# settings and imports in the user's XDG folders.
-set(THALREX_INSTALL_PROGRAM_DIR lib/thalrex)
+# entry with its icon. The editor keeps its settings and imports in the user's XDG folders, never in
+# an installed program folder (THALREX_INSTALL_PROGRAM_DIR, set beside THALREX_PROGRAM_DIR).
 
 # Programs that run from the program folder and find libkegtap.so beside them.
 set(thalrex_installed_programs thalrex kegtap_cli tankcreator gastool)

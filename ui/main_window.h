@@ -32,6 +32,10 @@ public:
     explicit MainWindow(EditorSession &session, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Opens what the command line names, a hero folder or a party file to import, as a menu
+    // command would.
+    void openFromCommandLine(const QByteArray &path);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -63,6 +67,7 @@ private:
     void saveHero();
     void saveHeroAs();
     void exportParty();
+    void restoreBackup();
     void browseParty();
     void exitProgram();
     void undoAdjustment();
@@ -81,6 +86,7 @@ private:
     void showAbout();
     void updateFileMenu();
     void updateEditMenu();
+    void updateHelpMenu();
 
     EditorSession &m_session;
     SkillPanels *m_panels = nullptr;

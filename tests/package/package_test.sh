@@ -136,9 +136,10 @@ run_editor "$usr/bin/thalrex" "$home"
 expect_saved "$home/.config/Thalrex/Thalrex.INI" "$home/.local/share/Thalrex/Imports"
 [ -z "$(find "$program" -newer "$deb" -print -quit)" ] || fail "the editor wrote into the program folder"
 
-# A portable copy: the program folder is writable, so everything stays in it.
+# A portable copy: the file "portable" beside the program keeps everything in its folder.
 portable=$work/portable
 cp -r "$program" "$portable"
+touch "$portable/portable"
 chmod -R u+w "$portable"
 chown -R "$owner" "$portable"
 run_editor "$portable/thalrex" "$work/home-portable"
