@@ -35,7 +35,9 @@ void setPromptHandler(void *library, KvPromptHandler handler) {
 } // namespace
 
 TDSImport::TDSImport(const QString &libraryPath)
-    : libraryPath(libraryPath), libraryFound(QFileInfo(libraryPath).isFile()) {}
+    : libraryPath(libraryPath),
+      // A bare SONAME is the dynamic loader's to find.
+      libraryFound(QFileInfo(libraryPath).isRelative() || QFileInfo(libraryPath).isFile()) {}
 
 TDSImport::~TDSImport() {
     if (LibraryHandle) {

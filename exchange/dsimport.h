@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// The run-time binding of the extraction library: loaded by full path at the first import and
-// kept until this object is destroyed.
+// The run-time binding of the extraction library: loaded at the first import, by full path or by
+// its SONAME through the dynamic loader, and kept until this object is destroyed.
 class TDSImport {
 public:
     explicit TDSImport(const QString &libraryPath);
@@ -15,7 +15,7 @@ public:
     TDSImport &operator=(const TDSImport &) = delete;
 
     const QString &LibraryPath() const { return libraryPath; }
-    // Whether the library file existed when this object was made.
+    // Whether the library file existed when this object was made; true for a bare SONAME.
     bool LibraryFound() const { return libraryFound; }
 
     // Loads the library and binds ExtractFilesFromTankFile on first use; throws

@@ -3,6 +3,7 @@
 
 #include "exchange/accesskeys.h"
 #include "exchange/desktop.h"
+#include "exchange/kegtap_location.h"
 #include "exchange/messages.h"
 #include "exchange/paths.h"
 #include "exchange/waitcursor.h"
@@ -19,7 +20,7 @@ const QString documentsToken = QStringLiteral("<My Documents>/");
 
 TPartyImport::TPartyImport(ExchangeHost &host, const ExchangeFolders &folders, QMenu *Import1)
     : QObject(Import1), dlgOpenTankInitialDir(folders.save), host(host), folders(folders),
-      import(folders.program + QStringLiteral("libkegtap.so")), Import1(Import1) {
+      import(KegtapLibraryPath(folders.program)), Import1(Import1) {
     N7 = Import1->addSeparator();
     Browse1 = Import1->addAction(QStringLiteral("&Browse..."));
     Browse1->setStatusTip(QStringLiteral("Browse for dsparty file"));
