@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thalrex: the hero editor for Dungeon Siege saved parties.
+#include "app/command_line.h"
 #include "app/folders.h"
 #include "exchange/messages.h"
+#include "exchange/partyimport.h"
 #include "exchange/staging.h"
 #include "hero/documents_folder.h"
 #include "hero/experience.h"
@@ -15,7 +17,12 @@
 #include <QDir>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> answered = AnswerHelpOrVersion(argc, argv))
+        return *answered;
     TApplication application(argc, argv);
+    const std::optional<QString> party = PartyToImport(QCoreApplication::arguments());
+    if (!party)
+        return 2;
     QtDesktop desktop;
     setDesktop(&desktop);
 
@@ -37,6 +44,8 @@ int main(int argc, char *argv[]) {
     {
         TfrmMain frmMain(folders);
         frmMain.show();
+        if (!party->isEmpty())
+            frmMain.RunCommand([&] { frmMain.Import->ImportParty(*party); });
         result = QApplication::exec();
     }
     RemoveStagingFolder();
