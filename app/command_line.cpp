@@ -23,13 +23,13 @@ const char *const usage =
     "\n"
     "Exit status: 0 once the window is closed, 2 for a wrong command line.\n";
 
-void Refuse(const QString &why) {
+void refuse(const QString &why) {
     std::fprintf(stderr, "thalrex: %s (see thalrex --help)\n", qPrintable(why));
 }
 
 } // namespace
 
-std::optional<int> AnswerHelpOrVersion(int argc, char **argv) {
+std::optional<int> answerHelpOrVersion(int argc, char **argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(usage, stdout);
@@ -43,7 +43,7 @@ std::optional<int> AnswerHelpOrVersion(int argc, char **argv) {
     return std::nullopt;
 }
 
-std::optional<QString> PartyToImport(const QStringList &arguments) {
+std::optional<QString> partyToImport(const QStringList &arguments) {
     QString party;
     bool optionsEnded = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -53,11 +53,11 @@ std::optional<QString> PartyToImport(const QStringList &arguments) {
             continue;
         }
         if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            Refuse(QStringLiteral("unknown option '%1'").arg(argument));
+            refuse(QStringLiteral("unknown option '%1'").arg(argument));
             return std::nullopt;
         }
         if (!party.isEmpty() || argument.isEmpty()) {
-            Refuse(argument.isEmpty() ? QStringLiteral("an empty PARTY")
+            refuse(argument.isEmpty() ? QStringLiteral("an empty PARTY")
                                       : QStringLiteral("one party at a time: '%1'").arg(argument));
             return std::nullopt;
         }

@@ -5,7 +5,7 @@
 
 #include <QFileInfo>
 
-QString KegtapLibraryPath(const QString &programFolder) {
+QString kegtapLibraryPath(const QString &programFolder) {
     const QString beside = programFolder + QStringLiteral("libkegtap.so");
     if (QFileInfo::exists(beside))
         return beside;

@@ -10,4 +10,4 @@
 // - in an installation, whose library folder holds libkegtap.so.0, that name alone, the library's
 //   SONAME, which the dynamic loader finds along its ordinary path;
 // - otherwise libkegtap.so beside the program, which is missing.
-QString KegtapLibraryPath(const QString &programFolder);
+QString kegtapLibraryPath(const QString &programFolder);

@@ -7,7 +7,7 @@
 // An error prints its message on stderr, writes nothing and exits with 1; a wrong command line
 // prints the usage on stderr and exits with 2.
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "thalrex_version.h"
 
 #include <algorithm>
@@ -32,23 +32,23 @@ std::string GasPath(std::string path) {
 }
 
 int Run(const std::vector<std::string> &args) {
-    TBowels doc;
+    GasDocument doc;
     if (args.size() == 1 && args[0] == "--help") {
         std::fputs(kUsage, stdout);
     } else if (args.size() == 1 && args[0] == "--version") {
         std::puts("gastool " THALREX_VERSION);
     } else if (args.size() == 3 && args[0] == "fmt") {
-        doc.Load(args[1]);
-        doc.Save(args[2]);
+        doc.load(args[1]);
+        doc.save(args[2]);
     } else if (args.size() == 3 && args[0] == "get") {
-        doc.Load(args[1]);
-        std::string value = doc.GetValue(GasPath(args[2]));
+        doc.load(args[1]);
+        std::string value = doc.value(GasPath(args[2]));
         std::fwrite(value.data(), 1, value.size(), stdout);
         std::fputc('\n', stdout);
     } else if (args.size() == 4 && args[0] == "set") {
-        doc.Load(args[1]);
-        doc.SetValue(GasPath(args[2]), args[3]);
-        doc.Save(args[1]);
+        doc.load(args[1]);
+        doc.setValue(GasPath(args[2]), args[3]);
+        doc.save(args[1]);
     } else {
         std::fputs(kUsage, stderr);
         return 2;

@@ -11,7 +11,7 @@ struct PartyCase {
     std::optional<QString> party;
 };
 
-TEST(CommandLine, PartyToImportTakesOneFileAndRefusesUnknownOptions) {
+TEST(CommandLine, partyToImportTakesOneFileAndRefusesUnknownOptions) {
     const QString here = QDir::currentPath();
     const PartyCase cases[] = {
         {{}, QString()},
@@ -26,7 +26,7 @@ TEST(CommandLine, PartyToImportTakesOneFileAndRefusesUnknownOptions) {
         {{""}, std::nullopt},
     };
     for (const PartyCase &c : cases)
-        EXPECT_EQ(PartyToImport(QStringList{"thalrex"} + c.arguments), c.party)
+        EXPECT_EQ(partyToImport(QStringList{"thalrex"} + c.arguments), c.party)
             << c.arguments.join(' ').toStdString();
 }
 
