@@ -11,7 +11,7 @@ struct PartyCase {
     std::optional<QString> party;
 };
 
-TEST(CommandLine, partyToImportTakesOneFileAndRefusesUnknownOptions) {
+TEST(CommandLine, PartyToImportTakesOneFileAndRefusesUnknownOptions) {
     const QString here = QDir::currentPath();
     const PartyCase cases[] = {
         {{}, QString()},
