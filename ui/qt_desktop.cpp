@@ -57,7 +57,21 @@ QString messageLines(const QString &text) {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return lines;
+    // A long path or command would widen the box to the screen and still be cut: it may break
+    // after a folder separator, and anywhere in a long run without one.
+    constexpr int longestRun = 40;
+    const QChar mayBreak(0x200B); // zero width space
+    QString broken;
+    int run = 0;
+    for (const QChar c : lines) {
+        broken += c;
+        run = c.isSpace() ? 0 : run + 1;
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || run == longestRun) {
+            broken += mayBreak;
+            run = 0;
+        }
+    }
+    return broken;
 }
 
 MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgType type,
@@ -85,8 +99,10 @@ QString QtDesktop::pickFile(const FilePickSpec &pick) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (pick.preview) {
-        // A desktop's own dialog cannot take the pane.
+        // A desktop's own dialog cannot take the pane. Picture filters name many patterns: only
+        // their names show.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         new PicturePreview(&dialog);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
