@@ -46,9 +46,11 @@ ExportDialog::ExportDialog(QWidget *parent, Desktop &desktop, const QString &her
     m_always->setObjectName(QStringLiteral("alwaysBox"));
     m_always->installEventFilter(this);
     m_export = new QPushButton(QStringLiteral("Export"), this);
+    m_export->setObjectName(QStringLiteral("exportButton"));
     m_export->setDefault(true);
     m_export->setToolTip(QStringLiteral("Export ") + heroName);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
 
     auto *sourceRow = new QHBoxLayout;
     sourceRow->addWidget(m_source, 1);

@@ -12,7 +12,7 @@ const char *kindName(TestDesktop::Kind kind) {
         return "message box";
     case TestDesktop::Kind::File:
         return "file picker";
-    case TestDesktop::Kind::folder:
+    case TestDesktop::Kind::Folder:
         return "folder picker";
     }
     return "prompt";
@@ -57,7 +57,7 @@ TestDesktop &TestDesktop::expectFilePick(const QString &answer) {
 }
 
 TestDesktop &TestDesktop::expectFolderPick(const QString &answer) {
-    m_script.push_back({Kind::folder, {}, false, MsgAnswer::Ok, answer});
+    m_script.push_back({Kind::Folder, {}, false, MsgAnswer::Ok, answer});
     return *this;
 }
 
@@ -150,7 +150,7 @@ QString TestDesktop::pickFile(const FilePickSpec &pick) {
 }
 
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
-    return picked(Kind::folder, pick.label, {}, pick);
+    return picked(Kind::Folder, pick.label, {}, pick);
 }
 
 void TestDesktop::openUrl(const QUrl &url) {

@@ -15,7 +15,7 @@
 // Expectations left unanswered when it is destroyed fail the test too.
 class TestDesktop : public Desktop {
 public:
-    enum class Kind { Message, File, folder };
+    enum class Kind { Message, File, Folder };
 
     struct Prompt {
         Kind kind = Kind::Message;

@@ -12,7 +12,7 @@ namespace {
 
 MsgAnswer askYesNoCancel(Desktop &desktop, const char *text) {
     return desktop.message(QString::fromLatin1(text), QStringLiteral("Thalrex"), MsgType::Warning,
-                             MsgButtons::YesNoCancel, MsgAnswer::Yes);
+                           MsgButtons::YesNoCancel, MsgAnswer::Yes);
 }
 
 } // namespace
@@ -81,7 +81,7 @@ TEST(TestDesktop, UnansweredExpectationsAndImpossibleAnswersFail) {
             TestDesktop scripted;
             scripted.expectMessage(QStringLiteral("ok only"), MsgAnswer::Yes);
             scripted.message(QStringLiteral("ok only"), {}, MsgType::Information, MsgButtons::Ok,
-                              MsgAnswer::Ok);
+                             MsgAnswer::Ok);
         },
         "not one of the buttons");
 }

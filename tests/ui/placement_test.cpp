@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/access_keys.h"
 #include "ui/hints.h"
-#include "ui/qtdesktop.h"
-#include "ui/screenplacement.h"
+#include "ui/qt_desktop.h"
+#include "ui/screen_placement.h"
 
-#include "testapplication.h"
+#include "test_application.h"
 #include "tests/ui/modal.h"
 
 #include <QAction>
@@ -67,6 +68,11 @@ TEST(Hints, GoToWidgetsAndMenuItems) {
     EXPECT_EQ(hint(&item), QStringLiteral("Start a new hero"));
 }
 
+TEST(AccessKeys, FirstFreeLetterOfEachCaption) {
+    EXPECT_EQ(withAccessKeys({"Ulf", "ulrike", "Bob", "A&B", "uu"}, "b"),
+              QStringList({"&Ulf", "u&lrike", "B&ob", "&A&&B", "uu"}));
+}
+
 TEST(QtDesktop, CarriageReturnsBreakMessageLines) {
     EXPECT_EQ(messageLines(QStringLiteral("Error opening hero.\r\nCannot open file x")),
               QStringLiteral("Error opening hero.\nCannot open file x"));
@@ -93,4 +99,17 @@ TEST(QtDesktop, AFolderNoProgramCanShowIsReportedByName) {
               QStringLiteral(
                   "Cannot open /home/ann/Documents/\nNo program to show it could be started."));
     EXPECT_EQ(caption, QStringLiteral("Thalrex"));
+}
+
+TEST(QtDesktop, BusyCursorsNestAndEnd) {
+    testApplication();
+    QtDesktop desk;
+    {
+        BusyCursor outer(desk);
+        BusyCursor inner(desk);
+        inner.restore();
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
+#include "fake_exchange_host.h"
 #include "standin.h"
 #include "test_desktop.h"
 
-#include "exchange/runandwait.h"
+#include "exchange/run_and_wait.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,13 +13,13 @@ namespace {
 // Puts only the given folder on the PATH while it lives.
 class PathOnly {
 public:
-    explicit PathOnly(const QString &folder) : saved(qgetenv("PATH")) {
+    explicit PathOnly(const QString &folder) : m_saved(qgetenv("PATH")) {
         qputenv("PATH", folder.toLocal8Bit());
     }
-    ~PathOnly() { qputenv("PATH", saved); }
+    ~PathOnly() { qputenv("PATH", m_saved); }
 
 private:
-    QByteArray saved;
+    QByteArray m_saved;
 };
 
 TEST(RunAndWait, StartsTheProgramWithItsArgumentsAndWaits) {
@@ -27,7 +28,7 @@ TEST(RunAndWait, StartsTheProgramWithItsArgumentsAndWaits) {
     d.runProcesses();
     const QString tool = writeTankCreator(t.path("tools/tank creator"), ToolMode::Writes);
     const QStringList args{"-source", t.folders.imports, "-out", t.path("out file.dsparty")};
-    EXPECT_TRUE(RunAndWait(tool, args, true));
+    runAndWait(d, tool, args, true);
     EXPECT_EQ(recordedArguments(tool), args);
     EXPECT_TRUE(QFile::exists(t.path("out file.dsparty"))); // waited for
 }
@@ -40,7 +41,7 @@ TEST(RunAndWait, ExeGoesThroughWineWhenItIsOnThePath) {
         TestDesktop d;
         d.runProcesses();
         PathOnly path(t.path("winebin"));
-        EXPECT_TRUE(RunAndWait(program, {"-source", "a b"}, true));
+        runAndWait(d, program, {"-source", "a b"}, true);
         ASSERT_EQ(d.processStarts().size(), 1u);
         EXPECT_EQ(d.processStarts()[0].program, wine);
         EXPECT_EQ(recordedArguments(wine), QStringList({program, "-source", "a b"}));
@@ -55,7 +56,7 @@ TEST(RunAndWait, UnstartableProgramIsNotFound) {
     PathOnly path(t.path("nowine"));
     for (const QString &program : {exe, t.path("bin/missing")}) {
         try {
-            RunAndWait(program, {}, true);
+            runAndWait(d, program, {}, true);
             ADD_FAILURE() << "started " << program.toStdString();
         } catch (const std::runtime_error &e) {
             EXPECT_EQ(QString(e.what()), "Executable " + program + " not found");
