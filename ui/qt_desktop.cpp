@@ -57,19 +57,29 @@ QString messageLines(const QString &text) {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    // A long path or command would widen the box to the screen and still be cut: it may break
-    // after a folder separator, and anywhere in a long run without one.
-    constexpr int longestRun = 40;
+    // A long path or command would widen the box to the screen and still be cut: a word longer
+    // than 40 characters may break after each folder separator and every 40 characters.
+    constexpr qsizetype longestWord = 40;
     const QChar mayBreak(0x200B); // zero width space
     QString broken;
-    int run = 0;
-    for (const QChar c : lines) {
-        broken += c;
-        run = c.isSpace() ? 0 : run + 1;
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || run == longestRun) {
-            broken += mayBreak;
-            run = 0;
+    for (qsizetype at = 0; at < lines.size();) {
+        qsizetype end = at;
+        while (end < lines.size() && !lines[end].isSpace())
+            ++end;
+        const QStringView word = QStringView(lines).mid(at, end - at);
+        qsizetype run = 0;
+        for (const QChar c : word) {
+            broken += c;
+            ++run;
+            if (word.size() > longestWord &&
+                (c == QLatin1Char('/') || c == QLatin1Char('\\') || run == longestWord)) {
+                broken += mayBreak;
+                run = 0;
+            }
         }
+        if (end < lines.size())
+            broken += lines[end];
+        at = end + 1;
     }
     return broken;
 }
