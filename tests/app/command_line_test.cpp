@@ -17,7 +17,7 @@ std::optional<std::string> pathOf(std::vector<std::string> arguments) {
     return pathToOpen(static_cast<int>(argv.size()), argv.data());
 }
 
-TEST(CommandLine, TakesOnePartyOrFolderAsTheFileSystemNamesIt) {
+TEST(CommandLine, PathToOpenTakesOnePartyOrFolderAsTheFileSystemNamesIt) {
     const std::string here = std::filesystem::current_path().string();
     const struct {
         std::vector<std::string> arguments;
@@ -28,7 +28,10 @@ TEST(CommandLine, TakesOnePartyOrFolderAsTheFileSystemNamesIt) {
         {{"/saves/Caf\xE9.dsparty"}, "/saves/Caf\xE9.dsparty"},
         {{"/heroes/a=b/"}, "/heroes/a=b/"},
         {{"--", "-odd.dsparty"}, here + "/-odd.dsparty"},
+        {{"--", "--"}, here + "/--"},
+        {{"-"}, here + "/-"},
         {{"--bogus"}, std::nullopt},
+        {{"-x", "Ulf.dsparty"}, std::nullopt},
         {{"a.dsparty", "b.dsparty"}, std::nullopt},
         {{""}, std::nullopt},
     };
