@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -186,11 +187,13 @@ TEST_F(TankCommandsTest, TankCreatorExcludesAndRefusesWhatNoReaderAccepts) {
 
     fs::create_directories(temp / "empty");
     fs::create_directories(temp / "slash");
+    fs::create_directories(temp / "folders/a/b");
     writeBytes(temp / "slash/a\\b.gas", textBytes("x"));
     const std::vector<std::vector<std::string>> refused = {
         {"-source", temp / "empty", "-out", temp / "r1"},
         {"-source", source, "-out", temp / "r2", "-exclude", "*"},
         {"-source", temp / "slash", "-out", temp / "r3"},
+        {"-source", temp / "folders", "-out", temp / "r4"},
     };
     for (const auto &args : refused) {
         const ToolResult r = runTool("tankcreator", args);
@@ -198,7 +201,55 @@ TEST_F(TankCommandsTest, TankCreatorExcludesAndRefusesWhatNoReaderAccepts) {
         EXPECT_FALSE(r.err.empty());
         EXPECT_FALSE(fs::exists(args[3]));
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 6);
+}
+
+TEST_F(TankCommandsTest, TankCreatorSkipsWhatCannotBePackedAndNeverPacksItsOutput) {
+    const fs::path source = temp / "mod";
+    fs::create_directories(source);
+    writeBytes(source / "a.gas", textBytes("a"));
+    ASSERT_EQ(mkfifo((source / "pipe").c_str(), 0644), 0);
+    fs::create_symlink(temp / "gone", source / "dangling");
+    fs::create_symlink(source / "a.gas", source / "link.gas");
+    const fs::path out = source / "mod.dsres"; // inside the source, packed twice
+    for (int run = 0; run < 2; ++run) {
+        const ToolResult packed = runTool("tankcreator", {"-source", source, "-out", out});
+        ASSERT_EQ(packed.status, 0) << packed.err;
+        EXPECT_TRUE(contains(packed.err, "/mod/pipe: FIFO skipped\n")) << packed.err;
+        EXPECT_TRUE(contains(packed.err, "/mod/dangling: dangling symbolic link skipped\n"));
+        EXPECT_EQ(contains(packed.err, "/mod/mod.dsres: the output file skipped\n"), run == 1);
+    }
+    const ToolResult listed = runTool("kegtap", {"list", out});
+    EXPECT_TRUE(contains(listed.out, " 2 files, ")) << listed.out; // a.gas and link.gas
+    EXPECT_TRUE(contains(listed.out, "link.gas\n"));
+}
+
+// Names in a Tank are Windows-1252 bytes; on disk and on the command line they are UTF-8.
+TEST_F(TankCommandsTest, NamesAreWindows1252InTheTankAndUtf8Outside) {
+    const std::string folder = "\xC3\x9C"
+                               "ber"; // Über
+    const std::string file = "Gr\xC3\xB6\xC3\x9F"
+                             "e \xE2\x82\xAC.txt"; // Größe €.txt
+    const std::string asked = "\xC3\xBC"
+                              "BER/GR\xC3\x96\xC3\x9F"
+                              "E \xE2\x82\xAC.TXT"; // üBER/GRÖßE
+    const fs::path source = temp / "mod";
+    fs::create_directories(source / folder);
+    writeBytes(source / folder / file, textBytes("euro"));
+    const fs::path out = temp / "names.dsres";
+    ASSERT_EQ(runTool("tankcreator", {"-source", source, "-out", out}).status, 0);
+    const std::string bytes = text(readBytes(out));
+    EXPECT_TRUE(contains(bytes, std::string("\xDC"
+                                            "ber\0",
+                                            5)));
+    EXPECT_TRUE(contains(bytes, "Gr\xF6\xDF"
+                                "e \x80.txt"));
+
+    EXPECT_TRUE(contains(runTool("kegtap", {"list", out}).out, folder + "/" + file + "\n"));
+    // Found without regard to case, accented capitals included.
+    EXPECT_EQ(runTool("kegtap", {"cat", out, asked}).out, "euro");
+    ASSERT_EQ(runTool("kegtap", {"extract", out, "-d", temp / "x"}).status, 0);
+    EXPECT_EQ(readBytes(temp / "x" / folder / file), textBytes("euro"));
 }
 
 TEST_F(TankCommandsTest, HelpListsEveryCommandAndOption) {
