@@ -27,6 +27,7 @@ public:
             throw std::runtime_error("zlib compression failed");
     }
     ~ZlibStream() { deflateEnd(&z_); }
+    void reset() { deflateReset(&z_); }
 
     void feed(const uint8_t *data, size_t length, int flush, const ContentEncoder::Emit &emit) {
         z_.next_in = const_cast<uint8_t *>(data);
@@ -98,11 +99,14 @@ void ContentEncoder::add(const uint8_t *data, size_t length) {
 
 size_t ContentEncoder::code(const uint8_t *data, size_t length) {
     if (storage_.format == Format::Zlib) {
-        uLongf outLength = compressBound(length);
-        coded_.resize(outLength);
-        if (compress2(coded_.data(), &outLength, data, length, Z_DEFAULT_COMPRESSION) != Z_OK)
-            throw std::runtime_error("zlib compression failed");
-        return outLength;
+        // What compress2() writes, with one compressor state for all chunks.
+        if (!zlib_)
+            zlib_ = std::make_unique<ZlibStream>();
+        coded_.clear();
+        zlib_->reset();
+        zlib_->feed(data, length, Z_FINISH,
+                    [this](const uint8_t *d, size_t n) { coded_.insert(coded_.end(), d, d + n); });
+        return coded_.size();
     }
     static const bool lzoReady = lzo_init() == LZO_E_OK;
     if (!lzoReady)

@@ -4,6 +4,7 @@
 #include "tests/kegtap/support/tank_files.h"
 #include "tests/support/realdata_path.h"
 #include "tests/tools/tool_runner.h"
+#include "thalrex_version.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -149,7 +150,7 @@ TEST_F(TankCommandsTest, TankCreatorPrioritySetsTheRank) {
     const std::pair<std::string, std::string> cases[] = {
         {"factory", "factory"}, {"language", "language"}, {"expansion", "expansion"},
         {"patch", "patch"},     {"user", "user"},         {"0x3001", "0x3001"},
-        {"20480", "0x5000"},
+        {"20480", "0x5000"},    {"010", "0x000a"},        {"USER", "user"},
     };
     for (const auto &[given, shown] : cases) {
         const fs::path out = temp / (given + ".dsres");
@@ -160,7 +161,7 @@ TEST_F(TankCommandsTest, TankCreatorPrioritySetsTheRank) {
     }
     EXPECT_TRUE(
         contains(runTool("kegtap", {"info", temp / "user.dsres"}).out, "Files:            1"));
-    for (const std::string bad : {"mod", "-1", "0x100000000", ""})
+    for (const std::string bad : {"mod", "-1", "0x100000000", "", "0x", "1e3", " 1"})
         EXPECT_EQ(runTool("tankcreator", {"-source", source, "-out", temp / "x", "-priority", bad})
                       .status,
                   2)
@@ -256,16 +257,20 @@ TEST_F(TankCommandsTest, HelpListsEveryCommandAndOption) {
     const std::pair<std::string, std::vector<std::string>> tools[] = {
         {"kegtap",
          {"info FILE", "list FILE [PATTERN...]", "test FILE", "extract FILE", "-d FOLDER", "--yes",
-          "-q", "cat FILE PATH...", "--help"}},
+          "-n", "-j N", "-q", "cat FILE PATH...", "--help", "--version"}},
         {"tankcreator",
          {"-source", "-out", "-format", "-chunk-size", "-title", "-author", "-copyright",
-          "-priority", "factory", "language", "expansion", "patch", "user", "-exclude", "--help"}},
+          "-priority", "factory", "language", "expansion", "patch", "user", "-exclude", "--help",
+          "--version"}},
     };
     for (const auto &[tool, words] : tools) {
         const ToolResult help = runTool(tool, {"--help"});
         EXPECT_EQ(help.status, 0);
         for (const std::string &w : words)
             EXPECT_TRUE(contains(help.out, w)) << tool << ": " << w;
+        const ToolResult version = runTool(tool, {"--version"});
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, tool + " " THALREX_VERSION "\n");
     }
 }
 
@@ -332,6 +337,52 @@ TEST_F(TankCommandsTest, DeepTreesExtractBelowThePathLengthLimit) {
     EXPECT_STREQ(content, "bottom");
     EXPECT_EQ(runTool("kegtap", {"test", tank}).status, 0);
     EXPECT_EQ(runTool("kegtap", {"cat", tank, std::string(40 * 201, 'x')}).status, 1);
+}
+
+// Threads change how fast, not what: the same files, the same errors in the same order.
+TEST_F(TankCommandsTest, ExtractWithThreadsGivesTheResultOfOneThread) {
+    std::vector<Node> files;
+    for (int i = 0; i < 40; ++i)
+        files.push_back(Node::file("f" + std::to_string(i) + ".gas", compressibleBytes(20000, i)));
+    tankwriter::TankLayout layout;
+    std::vector<uint8_t> bytes = tankwriter::buildTank(
+        Node::folder("", {Node::folder("a", std::move(files)), Node::folder("empty", {})}), {},
+        &layout);
+    for (const size_t broken : {3u, 17u, 31u})
+        bytes[layout.files[broken].storedPosition] ^= 0xFF;
+    writeBytes(tank, bytes);
+    std::vector<ToolResult> runs;
+    for (const std::string jobs : {"1", "4"}) {
+        // Options before the Tank name, and "--" before it.
+        runs.push_back(runTool("kegtap", {"extract", "-j", jobs, "-d", temp / "out", "--", tank}));
+        EXPECT_EQ(runs.back().status, 1) << runs.back().err;
+        EXPECT_TRUE(fs::is_directory(temp / "out/empty"));
+        EXPECT_EQ(listTree(temp / "out").size(), 39u); // 37 files and two folders
+        fs::rename(temp / "out", temp / ("out" + jobs));
+    }
+    EXPECT_EQ(runs[0].err, runs[1].err);
+    EXPECT_EQ(runs[0].err, "kegtap: a/f3.gas: Uncompress error.\n"
+                           "kegtap: a/f17.gas: Uncompress error.\n"
+                           "kegtap: a/f31.gas: Uncompress error.\n");
+    EXPECT_EQ(listTree(temp / "out1"), listTree(temp / "out4"));
+}
+
+TEST_F(TankCommandsTest, ControlCharactersInNamesAreShownEscaped) {
+    writeBytes(tank, tankwriter::buildTank(
+                         Node::folder("", {Node::file("a\nforged\x1b[2J\\.gas", textBytes("x"))})));
+    const ToolResult listed = runTool("kegtap", {"list", tank});
+    EXPECT_TRUE(contains(listed.out, "  a\\nforged\\033[2J\\\\.gas\n")) << listed.out;
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 2);
+}
+
+// test and cat decode in memory: they need no temporary folder.
+TEST_F(TankCommandsTest, TestAndCatWriteNoFile) {
+    const std::vector<std::string> noTemporaryFolder{"TMPDIR=" + (temp / "missing").string()};
+    const ToolResult tested = runTool("kegtap", {"test", tank}, noTemporaryFolder);
+    const ToolResult shown = runTool("kegtap", {"cat", tank, "info.gas"}, noTemporaryFolder);
+    EXPECT_EQ(tested.status, 0) << tested.err;
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, text(compressibleBytes(5000, 1)));
 }
 
 // The real Tank made by the game's tools.
