@@ -145,7 +145,8 @@ EncodedContent ContentEncoder::finish() {
     } else if (zlib_) {
         zlib_->feed(nullptr, 0, Z_FINISH, [this](const uint8_t *d, size_t n) { emit(d, n); });
     } else if (!pending_.empty()) {
-        emit(coded_.data(), code(pending_.data(), pending_.size()));
+        const size_t coded = code(pending_.data(), pending_.size());
+        emit(coded_.data(), coded);
     }
     encoded_.compressedSize = narrow(stored_);
     return encoded_;
