@@ -3,9 +3,8 @@
 
 #include "tools/terminal_text.h"
 
-#include <cerrno>
-#include <cstring>
 #include <new>
+#include <system_error>
 
 namespace kegtapcli {
 
@@ -16,7 +15,8 @@ ExitCode exitCodeOf(uint32_t error) {
 std::string describe(const std::string &context, uint32_t error, const char *message) {
     std::string text = shownText(context) + ": " + message;
     if (exitCodeOf(error) == InputOutput)
-        text += std::string(" (") + std::strerror(static_cast<int>(error)) + ")";
+        text += " (" + std::error_code(static_cast<int>(error), std::generic_category()).message() +
+                ")";
     return text;
 }
 
