@@ -140,7 +140,8 @@ Outcome extractFileInto(const OutputFolder &folder, const std::string &name,
         error.setSystem("Cannot create extracted file.");
         return Outcome::Failed;
     }
-    if (policy.keepExisting() && ::faccessat(dir, name.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0)
+    struct stat existing {};
+    if (policy.keepExisting() && ::fstatat(dir, name.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
         return Outcome::Skipped;
     if (!mayReplace(dir, name, tank, error))
         return Outcome::Failed;
