@@ -4,10 +4,10 @@
 #include "tools/kegtap/file_selection.h"
 #include "tools/kegtap/progress.h"
 #include "tools/kegtap/tank_file.h"
+#include "tools/stop_signals.h"
 
 #include <algorithm>
 #include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -18,40 +18,13 @@
 namespace kegtapcli {
 namespace {
 
+// Set by the first stop signal; the work ends, cleans up, and then the program as the signal
+// would have ended it.
 volatile sig_atomic_t stopSignal = 0;
 
 void stop(int signal) {
     stopSignal = signal;
 }
-
-constexpr int StopSignalNumbers[] = {SIGINT, SIGTERM, SIGHUP};
-
-// While it lives, the first stop signal asks the work to end (a second one ends the program).
-class StopSignals {
-public:
-    StopSignals() {
-        struct sigaction action {};
-        action.sa_handler = stop;
-        action.sa_flags = SA_RESETHAND | SA_RESTART;
-        sigemptyset(&action.sa_mask);
-        for (size_t i = 0; i < std::size(StopSignalNumbers); ++i)
-            sigaction(StopSignalNumbers[i], &action, &previous_[i]);
-    }
-    ~StopSignals() {
-        for (size_t i = 0; i < std::size(StopSignalNumbers); ++i)
-            sigaction(StopSignalNumbers[i], &previous_[i], nullptr);
-    }
-    // Ends the program as the signal would have, once the work has cleaned up.
-    static void endIfStopped() {
-        if (stopSignal != 0) {
-            std::signal(stopSignal, SIG_DFL);
-            std::raise(stopSignal);
-        }
-    }
-
-private:
-    struct sigaction previous_[std::size(StopSignalNumbers)]{};
-};
 
 // What became of each selected file, printed in the order of the walk as soon as the files
 // before it are done.
@@ -140,7 +113,7 @@ int extract(const std::string &tankPath, const ExtractOptions &o) {
     const unsigned flags = (o.yes ? KEGTAP_KEEP_BAD_CRC | KEGTAP_KEEP_BAD_TIME : 0) |
                            (o.keepExisting ? KEGTAP_KEEP_EXISTING : 0);
 
-    const StopSignals signals;
+    const StopSignals signals(stop, SA_RESETHAND | SA_RESTART);
     Progress progress(selected.size(), bytes, o.quiet);
     ExitCode folderFailure = Success;
     if (o.patterns.empty()) // every folder, empty ones included; else those on the way
@@ -183,7 +156,8 @@ int extract(const std::string &tankPath, const ExtractOptions &o) {
     work(*handles[0]);
     for (std::thread &t : threads)
         t.join();
-    StopSignals::endIfStopped();
+    if (stopSignal != 0)
+        StopSignals::endAs(stopSignal);
     return std::max(folderFailure, report.worst());
 }
 

@@ -3,13 +3,13 @@
 #include "kegtap/writer/tank_writer.h"
 #include "thalrex_version.h"
 #include "tools/number_argument.h"
+#include "tools/stop_signals.h"
 #include "tools/tank_priority.h"
 #include "tools/tankcreator/folder_scan.h"
 #include "tools/terminal_text.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -138,32 +138,8 @@ const char *volatile temporaryOutput = nullptr;
 void removeTemporaryOutput(int signal) {
     if (const char *path = temporaryOutput)
         ::unlink(path);
-    // Blocked until this handler returns; then the default action ends the program.
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+    StopSignals::endAs(signal); // the signal is delivered once this handler returns
 }
-
-// While it lives, an interruption removes the temporary output before the program ends.
-class TemporaryOutputGuard {
-public:
-    explicit TemporaryOutputGuard(const std::string &path) {
-        temporaryOutput = path.c_str();
-        struct sigaction action {};
-        action.sa_handler = removeTemporaryOutput;
-        sigemptyset(&action.sa_mask);
-        for (size_t i = 0; i < std::size(signals_); ++i)
-            sigaction(signals_[i], &action, &previous_[i]);
-    }
-    ~TemporaryOutputGuard() {
-        for (size_t i = 0; i < std::size(signals_); ++i)
-            sigaction(signals_[i], &previous_[i], nullptr);
-        temporaryOutput = nullptr;
-    }
-
-private:
-    static constexpr int signals_[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction previous_[std::size(signals_)]{};
-};
 
 void warn(const std::string &message) {
     std::fprintf(stderr, "tankcreator: %s\n", message.c_str());
@@ -176,11 +152,12 @@ void pack(const Options &o) {
     if (::stat(o.out.c_str(), &existing) == 0)
         scan.output = {existing.st_dev, existing.st_ino};
     const tankwriter::Node tree = tankcreator::scanFolder(o.source, scan);
+    const StopSignals signals(removeTemporaryOutput, 0);
     std::string temporary = o.out + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         throw std::runtime_error("Cannot create " + shownText(o.out) + ": " + std::strerror(errno));
-    const TemporaryOutputGuard guard(temporary);
+    temporaryOutput = temporary.c_str();
     bool open = true;
     try {
         tankwriter::FileSink sink(fd);
@@ -196,8 +173,10 @@ void pack(const Options &o) {
         if (open)
             ::close(fd);
         ::unlink(temporary.c_str());
+        temporaryOutput = nullptr;
         throw;
     }
+    temporaryOutput = nullptr;
 }
 
 } // namespace
