@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folders.h"
 
-#include "app/savefolder_search.h"
+#include "app/save_folder_search.h"
+#include "exchange/paths.h"
+#include "settings/settings_keys.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -11,50 +13,46 @@
 
 namespace {
 
-QString WithSlash(const QString &folder) {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-}
-
-QString Location(QStandardPaths::StandardLocation location) {
+QString location(QStandardPaths::StandardLocation location) {
     const QString folder = QStandardPaths::writableLocation(location);
-    return folder.isEmpty() ? folder : WithSlash(folder);
+    return folder.isEmpty() ? folder : withTrailingSlash(folder);
 }
 
 } // namespace
 
-ProgramFolders ComputeProgramFolders(const QString &programFolder, bool programFolderWritable) {
+ProgramFolders computeProgramFolders(const QString &programFolder, bool programFolderWritable) {
     ProgramFolders folders;
-    folders.Documents = Location(QStandardPaths::DocumentsLocation);
-    if (folders.Documents.isEmpty())
-        folders.Documents = WithSlash(QDir::homePath()) + QStringLiteral("Documents/");
-    folders.Pictures = Location(QStandardPaths::PicturesLocation);
-    if (folders.Pictures.isEmpty())
-        folders.Pictures = folders.Documents;
-    folders.Save = folders.Documents + QStringLiteral("Dungeon Siege/Save/");
-    folders.Program = WithSlash(programFolder.trimmed());
+    folders.documents = location(QStandardPaths::DocumentsLocation);
+    if (folders.documents.isEmpty())
+        folders.documents = withTrailingSlash(QDir::homePath()) + QStringLiteral("Documents/");
+    folders.pictures = location(QStandardPaths::PicturesLocation);
+    if (folders.pictures.isEmpty())
+        folders.pictures = folders.documents;
+    folders.save = folders.documents + QStringLiteral("Dungeon Siege/Save/");
+    folders.program = withTrailingSlash(programFolder.trimmed());
+    const QString settingsFile = QLatin1String(SettingsKeys::fileName);
     if (programFolderWritable) {
-        folders.Imports = folders.Program + QStringLiteral("Imports/");
-        folders.SettingsFile = folders.Program + QStringLiteral("Thalrex.INI");
+        folders.imports = folders.program + QStringLiteral("Imports/");
+        folders.settingsFile = folders.program + settingsFile;
     } else {
-        folders.Imports =
-            Location(QStandardPaths::GenericDataLocation) + QStringLiteral("Thalrex/Imports/");
-        folders.SettingsFile =
-            Location(QStandardPaths::GenericConfigLocation) + QStringLiteral("Thalrex/Thalrex.INI");
+        folders.imports =
+            location(QStandardPaths::GenericDataLocation) + QStringLiteral("Thalrex/Imports/");
+        folders.settingsFile = location(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("Thalrex/") + settingsFile;
     }
     return folders;
 }
 
-bool IsWritableFolder(const QString &folder) {
-    QTemporaryFile probe(WithSlash(folder) + QStringLiteral(".thalrex-XXXXXX"));
+bool isWritableFolder(const QString &folder) {
+    QTemporaryFile probe(withTrailingSlash(folder) + QStringLiteral(".thalrex-XXXXXX"));
     return probe.open();
 }
 
-QString FindSaveFolder(const QString &configured, const QString &documentsSave) {
+QString findSaveFolder(const QString &chosen, const QString &documentsSave) {
     const EnvLookup env = [](const char *name) {
         const char *value = std::getenv(name);
         return std::string(value ? value : "");
     };
-    return QString::fromStdString(ChooseSaveFolder(configured.toStdString(),
-                                                   documentsSave.toStdString(),
-                                                   QDir::homePath().toStdString(), env));
+    return QString::fromStdString(chooseSaveFolder(
+        chosen.toStdString(), documentsSave.toStdString(), QDir::homePath().toStdString(), env));
 }

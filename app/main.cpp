@@ -1,45 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thalrex: the hero editor for Dungeon Siege saved parties.
 #include "app/folders.h"
-#include "exchange/messages.h"
-#include "exchange/staging.h"
-#include "hero/documents_folder.h"
-#include "hero/experience.h"
-#include "hero/game_save_folder.h"
+#include "session/editor_session.h"
 #include "ui/application.h"
-#include "ui/frmmain.h"
 #include "ui/images.h"
-#include "ui/qtdesktop.h"
-#include "ui/settingsfile.h"
+#include "ui/main_window.h"
+#include "ui/qt_desktop.h"
 
 #include <QDir>
 
 int main(int argc, char *argv[]) {
-    TApplication application(argc, argv);
+    Application application(argc, argv);
     QtDesktop desktop;
-    setDesktop(&desktop);
-
-    // Everything the run needs to know of the machine, computed once before the window exists.
-    const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
-    ProgramFolders folders = ComputeProgramFolders(programFolder, IsWritableFolder(programFolder));
-    SetDocumentsFolder(folders.Documents.toStdString());
-    TStoredSettings stored;
-    ReadSettingsFile(folders.SettingsFile, stored);
-    folders.Save = FindSaveFolder(stored.SaveFolder, folders.Save);
-    SetGameSaveFolder(folders.Save.toStdString());
-    SetMaxLevel(150);
-
+    application.setDesktop(&desktop);
     // No display name: the desktop would append it to every dialog's caption.
-    QApplication::setApplicationName(AppTitle());
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setApplicationName(appTitle());
+    QApplication::setWindowIcon(appIcon());
 
+    // Everything the run needs to know of the machine, found once before the window exists.
+    const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    const ProgramFolders folders =
+        computeProgramFolders(programFolder, isWritableFolder(programFolder));
+    EditorSession session(folders, desktop, [&folders](const QString &chosen) {
+        return findSaveFolder(chosen, folders.save);
+    });
     int result = 0;
     {
-        TfrmMain frmMain(folders);
-        frmMain.show();
+        MainWindow window(session);
+        window.show();
         result = QApplication::exec();
     }
-    RemoveStagingFolder();
-    setDesktop(nullptr);
+    application.setDesktop(nullptr);
     return result;
 }

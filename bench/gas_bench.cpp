@@ -7,7 +7,7 @@
 // Without that folder the real file is left out; a folder that lacks it is an error.
 
 #include "bench/gas_sample.h"
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "gas/disk_file.h"
 #include "tests/support/realdata.h"
 
@@ -64,11 +64,11 @@ struct Figures {
 
 Figures Measure(const std::string &label, const std::string &path) {
     const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
-    TBowels doc;
-    const Timing load = Best([&] { doc.Load(path); }, [&] { doc.Clear(); });
-    doc.Load(path);
+    GasDocument doc;
+    const Timing load = Best([&] { doc.load(path); }, [&] { doc.clear(); });
+    doc.load(path);
     const std::string out = path + ".saved";
-    const Timing save = Best([&] { doc.Save(out); }, [] {});
+    const Timing save = Best([&] { doc.save(out); }, [] {});
     std::filesystem::remove(out);
     Figures figures{megabytes / load.cpu, megabytes / save.cpu, load.cpu};
     std::printf("%-18s %6.2f MB  load %7.1f ms %6.1f MB/s (wall %7.1f ms)  save %7.1f ms %6.1f "
@@ -94,7 +94,7 @@ int main(int argc, char **argv) {
     const size_t sizes[3] = {1, 10, 50};
     for (int i = 0; i < 3; ++i) {
         const std::string path = (temp / (std::to_string(sizes[i]) + "mb.gas")).string();
-        ReplaceFileAtomically(path, GenerateGasText(sizes[i] << 20));
+        replaceFileAtomically(path, GenerateGasText(sizes[i] << 20));
         generated[i] = Measure("generated " + std::to_string(sizes[i]) + " MB", path);
         std::filesystem::remove(path);
     }

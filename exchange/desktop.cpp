@@ -1,25 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "desktop.h"
+#include "exchange/desktop.h"
 
-#include <stdexcept>
-
-namespace {
-Desktop *installed = nullptr;
+QString appTitle() {
+    return QStringLiteral("Thalrex");
 }
 
-Desktop &desktop() {
-    if (!installed)
-        throw std::logic_error("No desktop installed");
-    return *installed;
+MsgAnswer Desktop::show(const QString &text, MsgType type, MsgButtons buttons,
+                        MsgAnswer defaultAnswer) {
+    return message(text, appTitle(), type, buttons, defaultAnswer);
 }
 
-Desktop *setDesktop(Desktop *desktop) {
-    Desktop *previous = installed;
-    installed = desktop;
-    return previous;
-}
-
-MsgAnswer CautiousAnswer(MsgButtons buttons) {
+MsgAnswer cautiousAnswer(MsgButtons buttons) {
     switch (buttons) {
     case MsgButtons::Ok:
         return MsgAnswer::Ok;
@@ -30,4 +21,18 @@ MsgAnswer CautiousAnswer(MsgButtons buttons) {
         return MsgAnswer::Cancel;
     }
     return MsgAnswer::Cancel;
+}
+
+BusyCursor::BusyCursor(Desktop &desktop) : m_desktop(desktop) {
+    m_desktop.setBusy(true);
+}
+
+BusyCursor::~BusyCursor() {
+    restore();
+}
+
+void BusyCursor::restore() {
+    if (m_active)
+        m_desktop.setBusy(false);
+    m_active = false;
 }

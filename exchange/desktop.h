@@ -5,9 +5,10 @@
 #include <QStringList>
 #include <QUrl>
 
-// The editor's only contact with the desktop: message boxes, pickers, shell open and process
-// start. The program installs the Qt implementation; tests install a scripted one, so every
-// command runs headless and an unexpected prompt fails the test instead of blocking it.
+// The editor's only contact with the desktop: message boxes, pickers, shell open, process start
+// and the busy cursor. The program gives its commands the Qt implementation; tests give them a
+// scripted one, so every command runs headless and an unexpected prompt fails the test instead
+// of blocking it.
 
 enum class MsgType { Information, Warning, Error };
 enum class MsgButtons { Ok, YesNo, YesCancel, YesNoCancel };
@@ -26,6 +27,9 @@ struct FolderPickSpec {
     bool newFolder = true;
 };
 
+// The application title: the main window's title and the caption of every message box.
+QString appTitle();
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -43,13 +47,29 @@ public:
     // environment and current folder; with wait, returns once it has ended. False when it
     // could not be started.
     virtual bool startProcess(const QString &program, const QStringList &arguments, bool wait) = 0;
+    // Shows or ends the busy cursor; calls nest.
+    virtual void setBusy(bool busy) = 0;
+
+    // A message box of the editor, captioned with the application title.
+    MsgAnswer show(const QString &text, MsgType type, MsgButtons buttons = MsgButtons::Ok,
+                   MsgAnswer defaultAnswer = MsgAnswer::Ok);
 };
 
 // The most cautious answer a box offers: OK, else No, else Cancel. Closing a box with Esc or
 // its close button gives it.
-MsgAnswer CautiousAnswer(MsgButtons buttons);
+MsgAnswer cautiousAnswer(MsgButtons buttons);
 
-// The installed desktop; throws std::logic_error when none is installed.
-Desktop &desktop();
-// Installs a desktop (not owned); nullptr uninstalls. Returns the previous one.
-Desktop *setDesktop(Desktop *desktop);
+// Shows the busy cursor for its lifetime, or until restore().
+class BusyCursor {
+public:
+    explicit BusyCursor(Desktop &desktop);
+    ~BusyCursor();
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+
+    void restore();
+
+private:
+    Desktop &m_desktop;
+    bool m_active = true;
+};

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes TBowels::Load on file contents. Load either builds a tree or fails with EDSFailed; a tree
+// Fuzzes GasDocument::Load on file contents. Load either builds a tree or fails with OperationError; a tree
 // it built must read back from its written text with the same blocks and statements. The writer
 // puts blanks around a statement's first "=", and reading drops blanks outside quotes, so statement
 // texts are compared without their blanks (an "=" inside quotes keeps the blanks written there).
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "gas/errors.h"
 
 #include <sys/mman.h>
@@ -43,22 +43,22 @@ std::string WithoutBlanks(std::string text) {
 }
 
 // Walks both trees side by side without recursion (inputs may nest blocks very deeply).
-void ExpectSameTree(const TGasBlock &original, const TGasBlock &reread,
+void ExpectSameTree(const GasBlock &original, const GasBlock &reread,
                     const std::string &written) {
-    std::vector<std::pair<const TGasBlock *, const TGasBlock *>> pending{{&original, &reread}};
+    std::vector<std::pair<const GasBlock *, const GasBlock *>> pending{{&original, &reread}};
     while (!pending.empty()) {
         auto [a, b] = pending.back();
         pending.pop_back();
         if (a->size() != b->size())
             Fail("a block reads back with a different number of entries", written);
         for (size_t i = 0; i < a->size(); ++i) {
-            const TGasEntry &x = (*a)[i], &y = (*b)[i];
-            if (bool(x.Child) != bool(y.Child))
+            const GasNode &x = (*a)[i], &y = (*b)[i];
+            if (bool(x.child) != bool(y.child))
                 Fail("a block reads back as a statement or the other way round", written);
-            if (x.Child ? x.Text != y.Text : WithoutBlanks(x.Text) != WithoutBlanks(y.Text))
+            if (x.child ? x.text != y.text : WithoutBlanks(x.text) != WithoutBlanks(y.text))
                 Fail("an entry reads back with a different text", written);
-            if (x.Child)
-                pending.emplace_back(x.Child.get(), y.Child.get());
+            if (x.child)
+                pending.emplace_back(x.child.get(), y.child.get());
         }
     }
 }
@@ -66,20 +66,20 @@ void ExpectSameTree(const TGasBlock &original, const TGasBlock &reread,
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    TBowels doc;
+    GasDocument doc;
     try {
-        doc.Load(InputFile(data, size));
-    } catch (const EDSFailed &) {
+        doc.load(InputFile(data, size));
+    } catch (const OperationError &) {
         return 0;
     }
-    const std::string written = doc.Text();
-    TBowels again;
-    again.SetLines(written);
+    const std::string written = doc.text();
+    GasDocument again;
+    again.setLines(written);
     try {
-        again.Load();
-    } catch (const EDSFailed &failure) {
+        again.load();
+    } catch (const OperationError &failure) {
         Fail(failure.what(), written);
     }
-    ExpectSameTree(doc.Root, again.Root, written);
+    ExpectSameTree(doc.root(), again.root(), written);
     return 0;
 }

@@ -14,33 +14,33 @@ namespace {
 // Closes a descriptor on every path out of a scope.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
     ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int Get() const { return fd_; }
+    int get() const { return m_fd; }
 
 private:
-    int fd_;
+    int m_fd;
 };
 
-std::string FolderOf(const std::string &fileName) {
+std::string folderOf(const std::string &fileName) {
     auto slash = fileName.rfind('/');
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
 
-std::string NameOf(const std::string &fileName) {
+std::string nameOf(const std::string &fileName) {
     auto slash = fileName.rfind('/');
     return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
 }
 
 // The mode a new file gets from the user's umask, or the mode of the file being replaced.
-mode_t ModeFor(const std::string &fileName) {
+mode_t modeFor(const std::string &fileName) {
     struct stat st {};
     if (::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode))
         return st.st_mode & 07777;
@@ -49,7 +49,7 @@ mode_t ModeFor(const std::string &fileName) {
     return 0666 & ~mask;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
@@ -63,23 +63,27 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 // "Cannot create file <path>", with the system's reason for the last failure on the next line.
-[[noreturn]] void CannotCreate(const std::string &fileName) {
-    throw EFileError("Cannot create file " + fileName + "\r\n" + std::strerror(errno));
+[[noreturn]] void cannotCreate(const std::string &fileName) {
+    throw FileError("Cannot create file " + fileName + "\r\n" + std::strerror(errno));
 }
 
-void SyncFolder(const std::string &folder) {
+void syncFolder(const std::string &folder) {
     FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0)
-        ::fsync(dir.Get());
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
 }
 
 } // namespace
 
-std::string ReadFileBytes(const std::string &fileName) {
-    const EFileError cannotOpen("Cannot open file " + fileName);
+std::string withTrailingSlash(const std::string &path) {
+    return path.empty() || path.back() == '/' ? path : path + "/";
+}
+
+std::string readFileBytes(const std::string &fileName) {
+    const FileError cannotOpen("Cannot open file " + fileName);
     FileDescriptor file(::open(fileName.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat st {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &st) != 0 || S_ISDIR(st.st_mode))
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode))
         throw cannotOpen;
     // Read straight into the result; the size is only a first guess for files that change or
     // report none (pipes, /proc).
@@ -88,7 +92,7 @@ std::string ReadFileBytes(const std::string &fileName) {
     for (;;) {
         if (filled == bytes.size())
             bytes.resize(bytes.size() * 2);
-        ssize_t got = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+        ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -107,76 +111,76 @@ namespace {
 // which pick a format by extension still do: "Portrait-0.bmp" gives ".Portrait-0.XXXXXX.bmp".
 class TempFile {
 public:
-    explicit TempFile(const std::string &target) : target_(target) {
-        const std::string name = NameOf(target);
+    explicit TempFile(const std::string &target) : m_target(target) {
+        const std::string name = nameOf(target);
         auto dot = name.rfind('.');
         const std::string extension = dot == std::string::npos || dot == 0 ? "" : name.substr(dot);
-        path_ = FolderOf(target) + "/." + name.substr(0, name.size() - extension.size()) +
-                ".XXXXXX" + extension;
-        fd_ = ::mkstemps(path_.data(), static_cast<int>(extension.size()));
-        if (fd_ < 0)
-            CannotCreate(target);
+        m_path = folderOf(target) + "/." + name.substr(0, name.size() - extension.size()) +
+                 ".XXXXXX" + extension;
+        m_fd = ::mkstemps(m_path.data(), static_cast<int>(extension.size()));
+        if (m_fd < 0)
+            cannotCreate(target);
     }
     ~TempFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!placed_)
-            ::unlink(path_.c_str());
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_placed)
+            ::unlink(m_path.c_str());
     }
     TempFile(const TempFile &) = delete;
     TempFile &operator=(const TempFile &) = delete;
 
-    const std::string &Path() const { return path_; }
-    int Descriptor() const { return fd_; }
+    const std::string &path() const { return m_path; }
+    int descriptor() const { return m_fd; }
 
     // Takes the file now at the path: a writer may have put a new one there.
-    void Reopen() {
-        ::close(fd_);
-        fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd_ < 0)
-            WriteFailed();
+    void reopen() {
+        ::close(m_fd);
+        m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (m_fd < 0)
+            writeFailed();
     }
 
     // Flushes the content to disk and renames the file over the target.
-    void PutInPlace() {
-        if (::fchmod(fd_, ModeFor(target_)) != 0 || ::fsync(fd_) != 0)
-            WriteFailed();
-        const int fd = fd_;
-        fd_ = -1;
+    void putInPlace() {
+        if (::fchmod(m_fd, modeFor(m_target)) != 0 || ::fsync(m_fd) != 0)
+            writeFailed();
+        const int fd = m_fd;
+        m_fd = -1;
         if (::close(fd) != 0)
-            WriteFailed();
-        if (::rename(path_.c_str(), target_.c_str()) != 0)
-            CannotCreate(target_);
-        placed_ = true;
-        SyncFolder(FolderOf(target_));
+            writeFailed();
+        if (::rename(m_path.c_str(), m_target.c_str()) != 0)
+            cannotCreate(m_target);
+        m_placed = true;
+        syncFolder(folderOf(m_target));
     }
 
-    [[noreturn]] void WriteFailed() const { CannotCreate(target_); }
+    [[noreturn]] void writeFailed() const { cannotCreate(m_target); }
 
 private:
-    std::string target_;
-    std::string path_;
-    int fd_ = -1;
-    bool placed_ = false;
+    std::string m_target;
+    std::string m_path;
+    int m_fd = -1;
+    bool m_placed = false;
 };
 
 } // namespace
 
-void ReplaceFileAtomically(const std::string &fileName, std::string_view bytes) {
+void replaceFileAtomically(const std::string &fileName, std::string_view bytes) {
     TempFile temp(fileName);
-    if (!WriteAll(temp.Descriptor(), bytes))
-        temp.WriteFailed();
-    temp.PutInPlace();
+    if (!writeAll(temp.descriptor(), bytes))
+        temp.writeFailed();
+    temp.putInPlace();
 }
 
-void ReplaceFileAtomically(const std::string &fileName,
+void replaceFileAtomically(const std::string &fileName,
                            const std::function<void(const std::string &path)> &write) {
     TempFile temp(fileName);
     try {
-        write(temp.Path());
+        write(temp.path());
     } catch (const std::exception &) {
-        throw EFileError("Cannot create file " + fileName);
+        throw FileError("Cannot create file " + fileName);
     }
-    temp.Reopen();
-    temp.PutInPlace();
+    temp.reopen();
+    temp.putInPlace();
 }

@@ -8,19 +8,19 @@
 // message text; what() is the message shown to the user.
 
 // A multi-step operation failed (reading Gas structure, opening or saving a hero).
-class EDSFailed : public std::runtime_error {
+class OperationError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 // A lookup addressed an entry that does not exist: "List index out of bounds (%d)".
-class EListError : public std::runtime_error {
+class GasPathError : public std::runtime_error {
 public:
-    explicit EListError(int index);
+    explicit GasPathError(int index);
 };
 
 // A file could not be opened, created or written; the message names the file.
-class EFileError : public std::runtime_error {
+class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

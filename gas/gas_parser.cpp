@@ -10,21 +10,21 @@
 
 namespace {
 
-bool IsLineBreak(char c) {
+bool isLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
 
 // The text as one line: the lines of a file are joined with nothing between them.
-std::string_view Joined(std::string_view text, std::string &buffer) {
-    if (std::find_if(text.begin(), text.end(), IsLineBreak) == text.end())
+std::string_view joined(std::string_view text, std::string &buffer) {
+    if (std::find_if(text.begin(), text.end(), isLineBreak) == text.end())
         return text;
     buffer.clear();
     std::copy_if(text.begin(), text.end(), std::back_inserter(buffer),
-                 [](char c) { return !IsLineBreak(c); });
+                 [](char c) { return !isLineBreak(c); });
     return buffer;
 }
 
-bool IsSpecial(char c) {
+bool isSpecial(char c) {
     switch (c) {
     case '\r':
     case '\n':
@@ -43,109 +43,111 @@ bool IsSpecial(char c) {
 
 class GasParser {
 public:
-    GasParser(std::string_view text, TGasBlock &into) : text_(text), into_(into) {}
+    GasParser(std::string_view text, GasBlock &into) : m_text(text), m_into(into) {}
 
-    void Run() {
-        OpenBlock(into_);
-        while (!open_.empty())
-            Step();
+    void run() {
+        openBlock(m_into);
+        while (!m_open.empty())
+            step();
     }
 
 private:
-    std::string_view text_;
-    TGasBlock &into_;
-    size_t pos_ = 0;
-    std::vector<TGasBlock *> open_; // the blocks being read, innermost last
-    std::string pending_;           // the statement read so far, blanks outside quotes left out
-    bool quoted_ = false;
-    bool valueSeen_ = false;
-    std::string joined_; // a piece of text with its line breaks taken out
+    std::string_view m_text;
+    GasBlock &m_into;
+    size_t m_pos = 0;
+    std::vector<GasBlock *> m_open; // the blocks being read, innermost last
+    std::string m_pending;          // the statement read so far, blanks outside quotes left out
+    bool m_quoted = false;
+    bool m_valueSeen = false;
+    std::string m_joined; // a piece of text with its line breaks taken out
 
-    [[noreturn]] static void Broken() { throw EDSFailed("Gas file structure could not be read"); }
+    [[noreturn]] static void broken() {
+        throw OperationError("Gas file structure could not be read");
+    }
 
-    size_t Find(char c) const {
-        size_t at = text_.find(c, pos_);
+    size_t find(char c) const {
+        size_t at = m_text.find(c, m_pos);
         if (at == std::string_view::npos)
-            Broken();
+            broken();
         return at;
     }
 
     // From the next "[" to its "]": appends a block entry named by the text between them, then
     // steps into the block's body after the next "{".
-    void OpenBlock(TGasBlock &parent) {
-        pos_ = Find('[') + 1;
-        size_t close = Find(']');
-        std::string name = TrimControl(Joined(text_.substr(pos_, close - pos_), joined_));
-        pos_ = close;
-        parent.push_back({std::move(name), std::make_unique<TGasBlock>()});
-        open_.push_back(parent.back().Child.get());
-        pos_ = Find('{') + 1;
-        StartStatement();
+    void openBlock(GasBlock &parent) {
+        m_pos = find('[') + 1;
+        size_t close = find(']');
+        std::string name = trimControl(joined(m_text.substr(m_pos, close - m_pos), m_joined));
+        m_pos = close;
+        parent.push_back({std::move(name), std::make_unique<GasBlock>()});
+        m_open.push_back(parent.back().child.get());
+        m_pos = find('{') + 1;
+        startStatement();
     }
 
-    void StartStatement() {
-        pending_.clear();
-        quoted_ = false;
-        valueSeen_ = false;
+    void startStatement() {
+        m_pending.clear();
+        m_quoted = false;
+        m_valueSeen = false;
     }
 
-    void Step() {
-        if (pos_ >= text_.size())
-            Broken();
-        if (quoted_) {
+    void step() {
+        if (m_pos >= m_text.size())
+            broken();
+        if (m_quoted) {
             // Inside quotes everything up to the closing quote is data; an "=" still counts.
-            size_t close = Find('"');
-            std::string_view data = text_.substr(pos_, close + 1 - pos_);
-            valueSeen_ = valueSeen_ || data.find('=') != std::string_view::npos;
-            pending_ += Joined(data, joined_);
-            quoted_ = false;
-            pos_ = close + 1;
+            size_t close = find('"');
+            std::string_view data = m_text.substr(m_pos, close + 1 - m_pos);
+            m_valueSeen = m_valueSeen || data.find('=') != std::string_view::npos;
+            m_pending += joined(data, m_joined);
+            m_quoted = false;
+            m_pos = close + 1;
             return;
         }
-        switch (text_[pos_]) {
+        switch (m_text[m_pos]) {
         case '}':
-            open_.pop_back();
-            ++pos_;
-            StartStatement();
+            m_open.pop_back();
+            ++m_pos;
+            startStatement();
             return;
         case '[':
-            if (!valueSeen_) {
-                OpenBlock(*open_.back());
+            if (!m_valueSeen) {
+                openBlock(*m_open.back());
                 return;
             }
             break;
         case ';':
-            open_.back()->push_back({TrimControl(pending_), nullptr});
-            ++pos_;
-            pending_.clear();
-            valueSeen_ = false;
+            m_open.back()->push_back({trimControl(m_pending), nullptr});
+            ++m_pos;
+            m_pending.clear();
+            m_valueSeen = false;
             return;
         case '=':
-            valueSeen_ = true;
+            m_valueSeen = true;
             break;
         case '"':
-            quoted_ = true;
-            pending_ += '"';
-            ++pos_;
+            m_quoted = true;
+            m_pending += '"';
+            ++m_pos;
             return;
         case ' ':
         case '\t':
         case '\r':
         case '\n':
-            ++pos_; // blanks outside quotes and line breaks are left out of the statement
+            ++m_pos; // blanks outside quotes and line breaks are left out of the statement
             return;
         }
         // Data up to the next character that means something.
-        size_t end = pos_ + 1;
-        while (end < text_.size() && !IsSpecial(text_[end]))
+        size_t end = m_pos + 1;
+        while (end < m_text.size() && !isSpecial(m_text[end]))
             ++end;
-        pending_ += text_.substr(pos_, end - pos_);
-        pos_ = end;
+        m_pending += m_text.substr(m_pos, end - m_pos);
+        m_pos = end;
     }
 };
 
 } // namespace
 
-void ParseGas(std::string_view text, TGasBlock &into) {
-    GasParser(text, into).Run();
+void parseGas(std::string_view text, GasBlock &into) {
+    GasParser(text, into).run();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 
 #include <string_view>
 
@@ -9,6 +9,6 @@
 // the text reads as its lines joined with nothing between them.
 // One pass over the text: blanks outside double quotes are skipped as they are met, never erased
 // from the text, so the time is linear in its size. Nesting depth is limited only by memory.
-// Throws EDSFailed "Gas file structure could not be read" when the text ends before a needed
+// Throws OperationError "Gas file structure could not be read" when the text ends before a needed
 // "[", "]", "{" or "}"; the entries parsed so far stay in the list.
-void ParseGas(std::string_view text, TGasBlock &into);
+void parseGas(std::string_view text, GasBlock &into);

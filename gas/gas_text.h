@@ -7,7 +7,7 @@
 // Text helpers shared by the Gas reader, writer and lookups (8-bit text, ASCII letter case).
 
 // The text without leading and trailing characters with codes 0 to 32.
-std::string TrimControl(std::string_view text);
+std::string trimControl(std::string_view text);
 
 // Equal without regard to ASCII letter case.
-bool SameText(std::string_view a, std::string_view b);
+bool sameText(std::string_view a, std::string_view b);

@@ -5,7 +5,7 @@
 
 namespace {
 
-void AppendStatement(std::string &out, std::string_view text) {
+void appendStatement(std::string &out, std::string_view text) {
     auto equals = text.find('=');
     if (equals == std::string_view::npos) {
         out += text;
@@ -19,9 +19,9 @@ void AppendStatement(std::string &out, std::string_view text) {
 
 } // namespace
 
-std::string WriteGas(const TGasBlock &root) {
+std::string formatGas(const GasBlock &root) {
     struct Level {
-        const TGasBlock *block;
+        const GasBlock *block;
         size_t next;
     };
     std::string out;
@@ -35,14 +35,14 @@ std::string WriteGas(const TGasBlock &root) {
                 out.append(depth - 1, '\t').append("}\r\n");
             continue;
         }
-        const TGasEntry &entry = (*level.block)[level.next++];
+        const GasNode &entry = (*level.block)[level.next++];
         out.append(depth, '\t');
-        if (entry.Child) {
-            out.append("[").append(entry.Text).append("]\r\n");
+        if (entry.child) {
+            out.append("[").append(entry.text).append("]\r\n");
             out.append(depth, '\t').append("{\r\n");
-            levels.push_back({entry.Child.get(), 0});
+            levels.push_back({entry.child.get(), 0});
         } else {
-            AppendStatement(out, entry.Text);
+            appendStatement(out, entry.text);
         }
     }
     return out;

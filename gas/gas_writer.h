@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 
 #include <string>
 
 // The game's layout of a tree: one TAB of indent per block level, "[name]", "{", the entries, "}",
 // statements as key + " = " + value + ";", every line ending in CR LF.
-std::string WriteGas(const TGasBlock &root);
+std::string formatGas(const GasBlock &root);

@@ -8,166 +8,118 @@
 
 namespace {
 
-long double TableEntry(int level) {
-    return static_cast<long double>(ExperienceTable[std::clamp(level, 0, MaxLevel())]);
+long double tableEntry(int level) {
+    return static_cast<long double>(experienceTable[std::clamp(level, 0, maxLevel)]);
 }
 
 // Whole levels of a percent amount, kept within a range that cannot overflow an int;
 // anything beyond the table lands past its ends either way.
-int WholeLevels(long double levels) {
-    constexpr long double Bound = 4 * TableLevels;
-    return static_cast<int>(std::clamp(std::trunc(levels), -Bound, Bound));
+int wholeLevels(long double levels) {
+    constexpr long double bound = 4 * maxLevel;
+    return static_cast<int>(std::clamp(std::trunc(levels), -bound, bound));
+}
+
+long double percentWithin(int level, long double experience) {
+    return (experience - tableEntry(level)) * 100 / levelSpan(level);
 }
 
 } // namespace
 
-long double TDSAttribute::Experience() const {
-    if (Delta_ >= 0)
-        return std::min(BaseExperience_ + Delta_, TableEntry(MaxLevel()));
-    return BaseExperience_;
+long double Attribute::experience() const {
+    if (m_delta >= 0)
+        return std::min(m_baseExperience + m_delta, tableEntry(maxLevel));
+    return m_baseExperience;
 }
 
-void TDSAttribute::SetExperience(long double x) {
-    if (x == Experience())
+void Attribute::setExperience(long double x) {
+    if (x == experience())
         return;
-    Delta_ = RoundExperience(x - BaseExperience_);
-    AtLimit_ = Delta_ < 0;
-    SetCurrentLevel(LevelForExperience(CurrentLevel_, Experience()));
-    if (Active_)
-        Changed();
-    RefreshDelta();
+    m_delta = roundExperience(x - m_baseExperience);
+    m_atLimit = m_delta < 0;
+    setCurrentLevel(levelForExperience(m_currentLevel, experience()));
+    if (!m_loading)
+        changed();
 }
 
-long double TDSAttribute::PercentOfLevel() const {
-    return (Experience() - TableEntry(CurrentLevel_)) * 100 / LevelSpan(CurrentLevel_);
+long double Attribute::percentOfLevel() const {
+    return percentWithin(m_currentLevel, experience());
 }
 
-void TDSAttribute::AdjustExperience(long double x) {
-    const long double p = PercentOfLevel();
+long double Attribute::committedPercentOfLevel() const {
+    return percentWithin(m_baseLevel, m_baseExperience);
+}
+
+void Attribute::adjustExperience(long double x) {
+    const long double p = percentOfLevel();
     const long double levels = x / 100;
-    if ((CurrentLevel_ + 1) + p / 100 + levels > 0) {
-        const int target = CurrentLevel_ + WholeLevels(levels);
+    if ((m_currentLevel + 1) + p / 100 + levels > 0) {
+        const int target = m_currentLevel + wholeLevels(levels);
         // Below level 0 there is no table: such a target ends at the floor like any other.
         if (target >= 0) {
             const long double fraction = std::fabs(levels - std::trunc(levels));
-            SetExperience(fraction * LevelSpan(target) + TableEntry(target));
+            setExperience(fraction * levelSpan(target) + tableEntry(target));
             return;
         }
     }
-    SetExperience(BaseExperience_);
-    AtLimit_ = true;
+    setExperience(m_baseExperience);
+    m_atLimit = true;
 }
 
-void TDSAttribute::AddPercent(long double dx) {
-    const long double position = PercentOfLevel() + dx; // percent units from the level start
+void Attribute::addPercent(long double dx) {
+    const long double position = percentOfLevel() + dx; // percent units from the level start
     if (position >= 0) {
-        AdjustExperience(position);
+        adjustExperience(position);
         return;
     }
     // Below the start of the level: n whole levels down (n <= -1) and the rest of the last one
-    // into it, as the position 100 * n - rest that AdjustExperience reads as level + n plus rest.
+    // into it, as the position 100 * n - rest that adjustExperience reads as level + n plus rest.
     const long double n = std::floor(position / 100);
-    AdjustExperience(200 * n - position);
+    adjustExperience(200 * n - position);
 }
 
-void TDSAttribute::SetCurrentLevel(int level) {
-    if (level == CurrentLevel_)
+void Attribute::setCurrentLevel(int level) {
+    if (level == m_currentLevel)
         return;
-    CurrentLevel_ = level;
-    if (level == MaxLevel())
-        AtLimit_ = true;
-    RefreshLevel();
+    m_currentLevel = level;
+    if (level == maxLevel)
+        m_atLimit = true;
 }
 
-void TDSAttribute::Commit() {
-    BaseExperience_ = Experience();
-    Delta_ = 0;
-    AtLimit_ = false;
-    BaseLevel_ = CurrentLevel_;
-    RefreshExperienceBar();
+void Attribute::commit() {
+    m_baseExperience = experience();
+    m_delta = 0;
+    m_atLimit = false;
+    m_baseLevel = m_currentLevel;
 }
 
-void TDSAttribute::Reset() {
-    BaseExperience_ = 0;
-    Delta_ = 0;
-    BaseLevel_ = 0;
-    CurrentLevel_ = 0;
-    AtLimit_ = false;
-    Refresh();
+void Attribute::reset() {
+    m_baseExperience = 0;
+    m_delta = 0;
+    m_baseLevel = 0;
+    m_currentLevel = 0;
+    m_atLimit = false;
 }
 
-void TDSAttribute::LoadExperience(long double x) {
-    struct Reactivate {
-        bool &active;
-        ~Reactivate() { active = true; }
-    };
-    {
-        Active_ = false;
-        Reactivate reactivate{Active_};
-        Reset();
-        SetExperience(x);
-        Commit();
-    }
-    Refresh();
+void Attribute::loadExperience(long double x) {
+    m_loading = true;
+    reset();
+    setExperience(x);
+    commit();
+    m_loading = false;
 }
 
-void TDSAttribute::Refresh() {
-    RefreshLevel();
-    RefreshExperienceBar();
-    RefreshDelta();
-}
-
-void TDSAttribute::RefreshLevel() {
-    if (!Active_)
-        return;
-    if (BarExperience_)
-        BarExperience_->SetVisible(CurrentLevel_ == BaseLevel_);
-    if (BarLevel_)
-        BarLevel_->SetWidth(BarLevel_->LevelToWidth(Level()));
-    if (LblLevel_)
-        LblLevel_->SetCaption(std::to_string(Level()));
-}
-
-void TDSAttribute::RefreshExperienceBar() {
-    if (!Active_ || !BarExperience_)
-        return;
-    BarExperience_->SetWidth(BarExperience_->PercentToWidth(PercentOfLevel()));
-    BarExperience_->SetVisible(true);
-}
-
-void TDSAttribute::RefreshDelta() {
-    if (!Active_)
-        return;
-    if (BarDelta_)
-        BarDelta_->SetWidth(BarDelta_->PercentToWidth(PercentOfLevel()));
-    if (LblPct_)
-        LblPct_->SetCaption(FractionText(PercentOfLevel()));
-}
-
-void TDSAttribute::DropDisplay(const TDSBarDisplay *bar) {
-    for (TDSBarDisplay **ref : {&BarExperience_, &BarDelta_, &BarLevel_})
-        if (*ref == bar)
-            *ref = nullptr;
-}
-
-void TDSAttribute::DropDisplay(const TDSLabelDisplay *label) {
-    for (TDSLabelDisplay **ref : {&LblLevel_, &LblPct_})
-        if (*ref == label)
-            *ref = nullptr;
-}
-
-void TDSSkill::Changed() {
-    if (!OnChange)
+void Skill::changed() {
+    if (!onChange)
         return;
     try {
-        OnChange(*this);
+        onChange(*this);
     } catch (...) {
         // A handler's failure must not undo or interrupt the adjustment.
     }
 }
 
-std::string FractionText(long double percentOfLevel) {
-    const long double v = RoundDecimals(4, percentOfLevel / 100);
+std::string fractionText(long double percentOfLevel) {
+    const long double v = roundDecimals(4, percentOfLevel / 100);
     if (!(v > 0))
         return {};
     const long long tenThousandths = std::llround(v * 10000);

@@ -6,7 +6,7 @@
 
 // A text that does not convert to the number asked for, e.g.
 // "'abc' is not a valid floating point value".
-class EConvertError : public std::runtime_error {
+class ConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-const std::array<std::int64_t, TableLevels + 1> ExperienceTable = {
+const std::array<std::int64_t, maxLevel + 1> experienceTable = {
     0,
     70,
     650,
@@ -160,51 +160,41 @@ const std::array<std::int64_t, TableLevels + 1> ExperienceTable = {
 
 namespace {
 
-int maxLevel = TableLevels;
-
-long double Entry(int level) {
-    return static_cast<long double>(ExperienceTable[level]);
+long double entry(int level) {
+    return static_cast<long double>(experienceTable[level]);
 }
 
 } // namespace
 
-int MaxLevel() {
-    return maxLevel;
-}
-
-void SetMaxLevel(int level) {
-    maxLevel = std::clamp(level, 1, TableLevels);
-}
-
-long double LevelSpan(int level) {
+long double levelSpan(int level) {
     if (level >= maxLevel)
-        return Entry(maxLevel);
+        return entry(maxLevel);
     level = std::max(level, 0);
-    return Entry(level + 1) - Entry(level);
+    return entry(level + 1) - entry(level);
 }
 
-int LevelForExperience(int hint, long double xp) {
+int levelForExperience(int hint, long double xp) {
     if (xp <= 0)
         return 0;
     int i = std::clamp(hint, 0, maxLevel);
-    if (xp >= Entry(i)) {
-        while (i <= maxLevel && xp >= Entry(i))
+    if (xp >= entry(i)) {
+        while (i <= maxLevel && xp >= entry(i))
             ++i;
         return i - 1;
     }
-    while (i > 0 && xp < Entry(i))
+    while (i > 0 && xp < entry(i))
         --i;
     return i;
 }
 
-long double FractionalLevel(int hint, long double xp) {
-    const int level = LevelForExperience(hint, xp);
+long double fractionalLevel(int hint, long double xp) {
+    const int level = levelForExperience(hint, xp);
     if (xp > 0 && level < maxLevel)
-        return level + (xp - Entry(level)) / LevelSpan(level);
+        return level + (xp - entry(level)) / levelSpan(level);
     return level;
 }
 
-long double RoundDecimals(int digits, long double x) {
+long double roundDecimals(int digits, long double x) {
     const long double scale = std::pow(10.0L, digits);
     const long double y = x * scale;
     const long double whole = std::trunc(y);
@@ -214,11 +204,11 @@ long double RoundDecimals(int digits, long double x) {
     return whole / scale;
 }
 
-long double RoundExperience(long double x) {
-    return RoundDecimals(x < 10'000'000'000.0L ? 6 : 0, x);
+long double roundExperience(long double x) {
+    return roundDecimals(x < 10'000'000'000.0L ? 6 : 0, x);
 }
 
-int SkillBucket(int level) {
+int skillBucket(int level) {
     if (level == 0)
         return 0;
     if (level < 0 || level >= 100)

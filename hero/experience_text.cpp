@@ -9,30 +9,30 @@
 
 namespace {
 
-constexpr int SignificantDigits = 7;
+constexpr int significantDigits = 7;
 // Digits taken before rounding to seven, as many as an extended value holds.
-constexpr int ExactDigits = 18;
+constexpr int exactDigits = 18;
 
-// The digits of |x| rounded half up to SignificantDigits, and the decimal exponent of the first.
+// The digits of |x| rounded half up to significantDigits, and the decimal exponent of the first.
 struct Decimal {
     std::string digits;
     int exponent = 0;
 };
 
-Decimal ToDecimal(long double x) {
+Decimal toDecimal(long double x) {
     char buffer[64];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                   ExactDigits - 1)
+                                   exactDigits - 1)
                          .ptr;
     const std::string_view text(buffer, end - buffer); // d.ddd...e+XX
     const auto e = text.find('e');
     Decimal d;
     d.digits = std::string(1, text[0]) + std::string(text.substr(2, e - 2));
     d.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-    const bool roundUp = d.digits[SignificantDigits] >= '5';
-    d.digits.resize(SignificantDigits);
+    const bool roundUp = d.digits[significantDigits] >= '5';
+    d.digits.resize(significantDigits);
     if (roundUp) {
-        int i = SignificantDigits - 1;
+        int i = significantDigits - 1;
         while (i >= 0 && d.digits[i] == '9')
             d.digits[i--] = '0';
         if (i >= 0) {
@@ -46,28 +46,28 @@ Decimal ToDecimal(long double x) {
     return d;
 }
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Length of the run of digits at position i.
-std::size_t Digits(std::string_view s, std::size_t i) {
+std::size_t digits(std::string_view s, std::size_t i) {
     std::size_t n = 0;
-    while (i + n < s.size() && IsDigit(s[i + n]))
+    while (i + n < s.size() && isDigit(s[i + n]))
         ++n;
     return n;
 }
 
 // True when s is [+|-]digits[.digits][(e|E)[+|-]digits] with at least one mantissa digit;
 // sets exponentNegative.
-bool IsDecimalNumber(std::string_view s, bool &exponentNegative) {
+bool isDecimalNumber(std::string_view s, bool &exponentNegative) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
-    std::size_t mantissa = Digits(s, i);
+    std::size_t mantissa = digits(s, i);
     i += mantissa;
     if (i < s.size() && s[i] == '.') {
-        const std::size_t fraction = Digits(s, i + 1);
+        const std::size_t fraction = digits(s, i + 1);
         mantissa += fraction;
         i += 1 + fraction;
     }
@@ -78,7 +78,7 @@ bool IsDecimalNumber(std::string_view s, bool &exponentNegative) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-'))
             exponentNegative = s[i++] == '-';
-        const std::size_t exponent = Digits(s, i);
+        const std::size_t exponent = digits(s, i);
         if (exponent == 0)
             return false;
         i += exponent;
@@ -86,7 +86,7 @@ bool IsDecimalNumber(std::string_view s, bool &exponentNegative) {
     return i == s.size();
 }
 
-std::string_view TrimBlanks(std::string_view s) {
+std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && s.front() == ' ')
         s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ')
@@ -96,8 +96,8 @@ std::string_view TrimBlanks(std::string_view s) {
 
 } // namespace
 
-std::string FormatExperience(long double x) {
-    const Decimal d = ToDecimal(x < 0 ? -x : x);
+std::string formatExperience(long double x) {
+    const Decimal d = toDecimal(x < 0 ? -x : x);
     std::string text = x < 0 ? "-" : "";
     text += d.digits[0];
     text += '.';
@@ -113,11 +113,11 @@ std::string FormatExperience(long double x) {
     return text + digits;
 }
 
-long double ParseExperience(const std::string &text) {
-    std::string_view number = TrimBlanks(text);
+long double parseExperience(const std::string &text) {
+    std::string_view number = trimBlanks(text);
     bool exponentNegative = false;
-    if (!IsDecimalNumber(number, exponentNegative))
-        throw EConvertError("'" + text + "' is not a valid floating point value");
+    if (!isDecimalNumber(number, exponentNegative))
+        throw ConvertError("'" + text + "' is not a valid floating point value");
     const bool negative = number.front() == '-';
     if (number.front() == '+' || negative)
         number.remove_prefix(1);
@@ -125,7 +125,7 @@ long double ParseExperience(const std::string &text) {
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (!exponentNegative)
-            throw EConvertError("'" + text + "' is not a valid floating point value");
+            throw ConvertError("'" + text + "' is not a valid floating point value");
         value = 0; // too small to hold: zero
     }
     return negative ? -value : value;

@@ -1,158 +1,154 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero.h"
 
-#include "hero/documents_folder.h"
 #include "hero/experience.h"
 #include "hero/leading_skills.h"
+#include "hero/titles.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
-TDSHero::TDSHero() : Folder_(DocumentsFolder()) {
-    for (TDSSkill *skill : {static_cast<TDSSkill *>(&Melee_), static_cast<TDSSkill *>(&Ranged_),
-                            static_cast<TDSSkill *>(&Nature_), static_cast<TDSSkill *>(&Combat_),
-                            static_cast<TDSSkill *>(&Kungfu_)})
-        skill->OnChange = [this](TDSSkill &changed) { SkillChanged(changed); };
+Hero::Hero() {
+    for (Skill *skill : {&m_melee, &m_ranged, &m_nature, &m_combat, &m_unassigned})
+        skill->onChange = [this](Skill &changed) { skillChanged(changed); };
 }
 
-TDSHero::~TDSHero() = default;
+Hero::~Hero() = default;
 
-template <typename F> void TDSHero::ForEachAttribute(F f) {
-    for (TDSAttribute *a :
-         {static_cast<TDSAttribute *>(&Strength_), static_cast<TDSAttribute *>(&Dexterity_),
-          static_cast<TDSAttribute *>(&Intelligence_), static_cast<TDSAttribute *>(&Melee_),
-          static_cast<TDSAttribute *>(&Ranged_), static_cast<TDSAttribute *>(&Nature_),
-          static_cast<TDSAttribute *>(&Combat_), static_cast<TDSAttribute *>(&Kungfu_)})
+template <typename F> void Hero::forEachAttribute(F f) {
+    for (Attribute *a :
+         std::initializer_list<Attribute *>{&m_strength, &m_dexterity, &m_intelligence, &m_melee,
+                                            &m_ranged, &m_nature, &m_combat, &m_unassigned})
         f(*a);
 }
 
-TDSSkill *TDSHero::SkillOf(TDSSkills kind) {
+Skill *Hero::skill(SkillKind kind) {
     switch (kind) {
-    case dskMelee:
-        return &Melee_;
-    case dskRanged:
-        return &Ranged_;
-    case dskNature:
-        return &Nature_;
-    case dskCombat:
-        return &Combat_;
-    default:
-        return nullptr;
+    case SkillKind::Melee:
+        return &m_melee;
+    case SkillKind::Ranged:
+        return &m_ranged;
+    case SkillKind::Nature:
+        return &m_nature;
+    case SkillKind::Combat:
+        return &m_combat;
+    case SkillKind::None:
+        break;
     }
+    return nullptr;
 }
 
-long double TDSHero::TotalExperience() const {
-    return Melee_.Experience() + Ranged_.Experience() + Nature_.Experience() +
-           Combat_.Experience() + Kungfu_.Experience();
+long double Hero::totalExperience() const {
+    return m_melee.experience() + m_ranged.experience() + m_nature.experience() +
+           m_combat.experience() + m_unassigned.experience();
 }
 
-void TDSHero::SetUberExperience(long double total) {
-    const long double uber = RoundExperience(FractionalLevel(CurrentSkill_->Level(), total));
-    if (uber != Uber_ || Uber_ >= MaxLevel()) {
-        Uber_ = uber;
-        Raise(OnUberChanged);
+void Hero::setUberExperience(long double total) {
+    m_uber = roundExperience(fractionalLevel(m_currentSkill->level(), total));
+    markModified();
+    notifyChanged();
+}
+
+void Hero::skillChanged(Skill &skill) {
+    const long double old = m_uber;
+    setUberExperience(totalExperience());
+    if (&skill != m_currentSkill) {
+        commitCurrent();
+        m_currentSkill = &skill;
     }
-    MarkModified();
+    const long double d = (m_uber - old) * 100;
+    const SkillShares &shares = m_currentSkill->shares();
+    m_strength.addPercent(d * shares.strength);
+    m_dexterity.addPercent(d * shares.dexterity);
+    m_intelligence.addPercent(d * shares.intelligence);
+    notifyChanged();
 }
 
-void TDSHero::SkillChanged(TDSSkill &skill) {
-    const long double old = Uber_;
-    SetUberExperience(TotalExperience());
-    if (&skill != CurrentSkill_) {
-        CommitCurrent();
-        CurrentSkill_ = &skill;
-    }
-    const long double d = (Uber_ - old) * 100;
-    Strength_.AddPercent(d * CurrentSkill_->StrengthShare());
-    Dexterity_.AddPercent(d * CurrentSkill_->DexterityShare());
-    Intelligence_.AddPercent(d * CurrentSkill_->IntelligenceShare());
-    StatsChanged();
+void Hero::commitCurrent() {
+    m_currentSkill->commit();
+    m_strength.commit();
+    m_dexterity.commit();
+    m_intelligence.commit();
+    notifyChanged();
 }
 
-void TDSHero::CommitCurrent() {
-    CurrentSkill_->Commit();
-    Strength_.Commit();
-    Dexterity_.Commit();
-    Intelligence_.Commit();
+void Hero::undo() {
+    m_currentSkill->undo();
 }
 
-void TDSHero::Undo() {
-    CurrentSkill_->Undo();
+bool Hero::canUndo() const {
+    return m_currentSkill->delta() > 0;
 }
 
-bool TDSHero::CanUndo() const {
-    return CurrentSkill_->Delta() > 0;
+void Hero::resetToMinimum() {
+    forEachAttribute([](Attribute &a) { a.reset(); });
+    setUberExperience(0);
 }
 
-void TDSHero::ResetToMinimum() {
-    ForEachAttribute([](TDSAttribute &a) { a.Reset(); });
-    SetUberExperience(0);
-    StatsChanged();
-}
-
-void TDSHero::SetName(const std::string &name) {
-    if (name == HeroName_)
+void Hero::setName(const std::string &name) {
+    if (name == m_name)
         return;
-    HeroName_ = name;
-    PropChanged();
+    m_name = name;
+    markModified();
+    notifyChanged();
 }
 
-void TDSHero::SetModel(TDSRaces model) {
-    if (model == Model_)
+void Hero::setModel(HeroModel model) {
+    if (model == m_model)
         return;
-    Model_ = model;
-    ApplySkins();
-    if (IsNew_)
-        LoadBuiltInPortrait(0);
-    PropChanged();
+    m_model = model;
+    applyClothes();
+    if (m_isNew)
+        loadBuiltInPortrait(0);
+    markModified();
+    notifyChanged();
 }
 
-void TDSHero::SetGold(int gold) {
-    if (gold == Gold_)
+void Hero::setGold(int gold) {
+    if (gold == m_gold)
         return;
-    Gold_ = gold;
-    PropChanged();
+    m_gold = gold;
+    markModified();
+    notifyChanged();
 }
 
-void TDSHero::SetPortraits(std::unique_ptr<TDSPortraitStore> store) {
-    Portraits_ = std::move(store);
+std::string Hero::title() const {
+    return classificationTitle(m_melee.level(), m_ranged.level(), m_nature.level(),
+                               m_combat.level(), m_model);
 }
 
-void TDSHero::LoadBuiltInPortrait(int n) {
-    if (!Portrait_ || !Portraits_)
+void Hero::setPortrait(ImageBytes bitmap) {
+    m_portrait = std::move(bitmap);
+    markModified();
+    notifyChanged();
+}
+
+void Hero::setBuiltInPortraits(std::unique_ptr<PortraitStore> store) {
+    m_builtInPortraits = std::move(store);
+}
+
+void Hero::loadBuiltInPortrait(int n) {
+    if (!m_builtInPortraits)
         return;
-    const TDSImageData image = Portraits_->BuiltInPortrait(n == 0 ? Model_ : n);
-    if (image.empty())
+    ImageBytes bitmap = m_builtInPortraits->builtInPortrait(n == 0 ? static_cast<int>(m_model) : n);
+    if (!bitmap.empty())
+        setPortrait(std::move(bitmap));
+}
+
+void Hero::markModified() {
+    if (m_modified)
         return;
-    Portrait_->ShowPortrait(image);
-    MarkModified();
+    m_modified = true;
+    notifyChanged();
 }
 
-void TDSHero::PropChanged() {
-    Raise(OnPropChanged);
-    MarkModified();
-}
-
-void TDSHero::StatsChanged() {
-    Raise(OnStatsChanged);
-}
-
-void TDSHero::MarkModified() {
-    if (Modified_)
+void Hero::markUnmodified() {
+    if (!m_modified)
         return;
-    Modified_ = true;
-    Raise(OnModified);
+    m_modified = false;
+    notifyChanged();
 }
 
-void TDSHero::MarkUnmodified() {
-    if (!Modified_)
-        return;
-    Modified_ = false;
-    Raise(OnUnmodified);
-}
-
-THealthAndMana TDSHero::HealthAndMana(int strength, int dexterity, int intelligence) {
+HealthAndMana Hero::healthAndMana(int strength, int dexterity, int intelligence) {
     const auto above9 = [](int v) { return v >= 10 ? v - 9 : v; };
     // 14 * (2.1 s' + 0.7 d' + 0.7 i') = 9.8 * (3 s' + d' + i'), which never ends in a half.
     const long long weighted = 3LL * above9(strength) + above9(dexterity) + above9(intelligence);
@@ -161,52 +157,26 @@ THealthAndMana TDSHero::HealthAndMana(int strength, int dexterity, int intellige
     return {health, mana};
 }
 
-int TDSHero::ClassPattern() const {
-    return LeadingSkills(Melee_.Level(), Ranged_.Level(), Nature_.Level(), Combat_.Level()).Pattern;
+HealthAndMana Hero::healthAndMana() const {
+    return healthAndMana(m_strength.level(), m_dexterity.level(), m_intelligence.level());
 }
 
-void TDSHero::AddRecentHero() {
-    const auto sameFolder = [this](const std::string &entry) {
-        const std::string name = entry.substr(0, entry.find('='));
-        return std::equal(name.begin(), name.end(), Folder_.begin(), Folder_.end(),
-                          [](char a, char b) {
-                              const auto lower = [](char c) {
-                                  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-                              };
-                              return lower(a) == lower(b);
-                          });
-    };
-    const auto listed = std::find_if(RecentHeros_.begin(), RecentHeros_.end(), sameFolder);
-    if (listed != RecentHeros_.end())
-        RecentHeros_.erase(listed);
-    char pattern[8];
-    std::snprintf(pattern, sizeof pattern, "%02d", ClassPattern());
-    const long long level = static_cast<long long>(std::trunc(Uber_));
-    RecentHeros_.insert(RecentHeros_.begin(), Folder_ + "=\"" + HeroName_ + " - Level " +
-                                                  std::to_string(level) + " " + pattern + "\"");
-    if (RecentHeros_.size() > MaxRecentHeros)
-        RecentHeros_.resize(MaxRecentHeros);
+int Hero::classPattern() const {
+    return leadingSkills(m_melee.level(), m_ranged.level(), m_nature.level(), m_combat.level())
+        .pattern;
 }
 
-void TDSHero::DropDisplay(const TDSBarDisplay *bar) {
-    ForEachAttribute([bar](TDSAttribute &a) { a.DropDisplay(bar); });
+void Hero::addRecentHero() {
+    m_recentHeroes.add(m_folder, m_name, static_cast<int>(std::trunc(m_uber)), classPattern());
+    notifyChanged();
 }
 
-void TDSHero::DropDisplay(const TDSLabelDisplay *label) {
-    ForEachAttribute([label](TDSAttribute &a) { a.DropDisplay(label); });
-}
-
-void TDSHero::DropDisplay(const TDSPortraitControl *portrait) {
-    if (Portrait_ == portrait)
-        Portrait_ = nullptr;
-}
-
-void TDSHero::Raise(const TDSNotifyEvent &event) {
-    if (!event)
+void Hero::notifyChanged() {
+    if (!onChanged)
         return;
     try {
-        event(*this);
+        onChanged();
     } catch (...) {
-        // Handlers cannot stop or undo the hero's change.
+        // Whoever shows the hero cannot stop or undo its change.
     }
 }

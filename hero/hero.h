@@ -1,161 +1,164 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "hero/attribute.h"
-#include "hero/displays.h"
-#include "hero/races.h"
+#include "hero/hero_model.h"
+#include "hero/portrait.h"
+#include "hero/recent_heroes.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-class TDSHero;
-struct TDSHeroValues;
+struct HeroValues;
 
-// An event of the hero, called with the hero as sender.
-using TDSNotifyEvent = std::function<void(TDSHero &sender)>;
-// Asks the window for the head and skins of a model (its template name, e.g. "Farmboy");
-// answers whether the model is known.
-using TDSGetSkins = std::function<bool(TDSHero &sender, const std::string &model, std::string &head,
-                                       std::vector<std::string> &skins)>;
-
-struct THealthAndMana {
-    int Health = 0;
-    int Mana = 0;
+struct HealthAndMana {
+    int health = 0;
+    int mana = 0;
 };
 
-// The one hero the editor works on: three attributes, five skills, the uber level, the
-// undoable adjustment, name, model, gold, portrait, unsaved-change tracking and the
-// recently used heroes. Every event handler's exception is caught and discarded.
-class TDSHero {
+// The head and skins a model is dressed in when the hero takes it.
+struct ModelClothes {
+    std::string head;
+    std::vector<std::string> skins;
+};
+
+// The one hero the editor works on: three attributes, four skills and the unassigned rest of
+// the uber experience, the uber level, the undoable adjustment, name, model, gold, portrait,
+// unsaved-change tracking, the recently used heroes and the hero folder it lives in.
+//
+// The hero publishes its state through its getters and announces every change through
+// onChanged; it knows nothing of how it is shown. Texts (name, Gas values) are the game's 8-bit
+// text; folders are paths.
+class Hero {
 public:
-    static constexpr std::size_t MaxRecentHeros = 9;
+    Hero();
+    Hero(const Hero &) = delete;
+    Hero &operator=(const Hero &) = delete;
+    ~Hero();
 
-    TDSHero();
-    TDSHero(const TDSHero &) = delete;
-    TDSHero &operator=(const TDSHero &) = delete;
-    ~TDSHero();
+    // Called after every change of what the hero shows; exceptions it throws are dropped.
+    std::function<void()> onChanged;
+    // The head and skins of a model (its template name, e.g. "Farmboy"); nothing when the model
+    // is unknown. Without it a model change leaves the party file's head and skins alone.
+    std::function<std::optional<ModelClothes>(const std::string &model)> clothesOf;
 
-    TDSStat &Strength() { return Strength_; }
-    TDSStat &Dexterity() { return Dexterity_; }
-    TDSStat &Intelligence() { return Intelligence_; }
-    TDSMelee &Melee() { return Melee_; }
-    TDSRanged &Ranged() { return Ranged_; }
-    TDSNature &Nature() { return Nature_; }
-    TDSCombat &Combat() { return Combat_; }
-    // The uber experience not held by the four visible skills; never shown or adjusted.
-    TDSMelee &Kungfu() { return Kungfu_; }
-    // The visible skill of a kind; null for dskNone.
-    TDSSkill *SkillOf(TDSSkills kind);
-    // The skill whose pending adjustment Undo drops.
-    TDSSkill &CurrentSkill() { return *CurrentSkill_; }
-
-    // Events.
-    TDSNotifyEvent OnUberChanged;
-    TDSNotifyEvent OnModified;
-    TDSNotifyEvent OnUnmodified;
-    TDSNotifyEvent OnPropChanged;
-    TDSNotifyEvent OnStatsChanged;
-    TDSGetSkins GetSkins;
+    Stat &strength() { return m_strength; }
+    Stat &dexterity() { return m_dexterity; }
+    Stat &intelligence() { return m_intelligence; }
+    Skill &melee() { return m_melee; }
+    Skill &ranged() { return m_ranged; }
+    Skill &nature() { return m_nature; }
+    Skill &combat() { return m_combat; }
+    const Stat &strength() const { return m_strength; }
+    const Stat &dexterity() const { return m_dexterity; }
+    const Stat &intelligence() const { return m_intelligence; }
+    const Skill &melee() const { return m_melee; }
+    const Skill &ranged() const { return m_ranged; }
+    const Skill &nature() const { return m_nature; }
+    const Skill &combat() const { return m_combat; }
+    // The uber experience not earned in the four visible skills; never shown or adjusted.
+    const Skill &unassignedExperience() const { return m_unassigned; }
+    // The visible skill of a kind; null for SkillKind::None.
+    Skill *skill(SkillKind kind);
+    // The skill whose pending adjustment undo() drops.
+    const Skill &currentSkill() const { return *m_currentSkill; }
 
     // Experience.
-    long double Uber() const { return Uber_; }
-    long double TotalExperience() const;
-    void SetUberExperience(long double total);
-    // The reaction to every change of a skill's experience.
-    void SkillChanged(TDSSkill &skill);
-    void CommitCurrent();
-    void Undo();
-    bool CanUndo() const;
-    void ResetToMinimum();
+    long double uber() const { return m_uber; }
+    long double totalExperience() const;
+    void setUberExperience(long double total);
+    void commitCurrent();
+    void undo();
+    bool canUndo() const;
+    void resetToMinimum();
 
-    // Properties that notify.
-    const std::string &HeroName() const { return HeroName_; }
-    void SetName(const std::string &name);
-    TDSRaces Model() const { return Model_; }
-    void SetModel(TDSRaces model);
-    int Gold() const { return Gold_; }
-    void SetGold(int gold);
+    // Properties.
+    const std::string &name() const { return m_name; }
+    void setName(const std::string &name);
+    HeroModel model() const { return m_model; }
+    void setModel(HeroModel model);
+    int gold() const { return m_gold; }
+    void setGold(int gold);
+    std::string title() const;
 
-    // Portrait: the control (not owned) and the built-in store (owned); either may be missing.
-    TDSPortraitControl *Portrait() const { return Portrait_; }
-    void SetPortrait(TDSPortraitControl *control) { Portrait_ = control; }
-    TDSPortraitStore *Portraits() const { return Portraits_.get(); }
-    void SetPortraits(std::unique_ptr<TDSPortraitStore> store);
-    // Shows built-in portrait n (0: the current model's own) and marks the hero modified;
-    // does nothing without a control, a store or such a portrait.
-    void LoadBuiltInPortrait(int n);
+    // The portrait: the bytes of its bitmap file, kept as they are until it is replaced.
+    const ImageBytes &portrait() const { return m_portrait; }
+    void setPortrait(ImageBytes bitmap);
+    // The built-in portraits; without them the hero keeps whatever portrait it has.
+    void setBuiltInPortraits(std::unique_ptr<PortraitStore> store);
+    // Takes built-in portrait n (0: the current model's own) and marks the hero modified;
+    // does nothing without a store or such a portrait.
+    void loadBuiltInPortrait(int n);
 
-    // Notifications.
-    void PropChanged();
-    void StatsChanged();
-    void MarkModified();
-    void MarkUnmodified();
-    bool Modified() const { return Modified_; }
+    // Unsaved changes.
+    bool isModified() const { return m_modified; }
+    void markModified();
+    void markUnmodified();
 
     // Attribute values (level + 10) to health and mana.
-    static THealthAndMana HealthAndMana(int strength, int dexterity, int intelligence);
-    // Which visible skills lead, 0..15 (see TDSLeadingSkills).
-    int ClassPattern() const;
+    static HealthAndMana healthAndMana(int strength, int dexterity, int intelligence);
+    HealthAndMana healthAndMana() const;
+    // Which visible skills lead, 0..15 (see LeadingSkills).
+    int classPattern() const;
 
-    // The hero folder, with a trailing "/"; the documents folder at construction.
-    const std::string &Folder() const { return Folder_; }
-    void SetFolder(const std::string &folder) { Folder_ = folder; }
+    // The hero folder, with a trailing "/".
+    const std::string &folder() const { return m_folder; }
+    void setFolder(const std::string &folder) { m_folder = folder; }
     // Made from the templates and not yet saved.
-    bool IsNew() const { return IsNew_; }
+    bool isNew() const { return m_isNew; }
 
-    // Recently used heroes, newest first: folder=\"name - Level N PP\".
-    std::vector<std::string> &RecentHeros() { return RecentHeros_; }
-    const std::vector<std::string> &RecentHeros() const { return RecentHeros_; }
-    void AddRecentHero();
-
-    // Clears every reference to a control that is being destroyed.
-    void DropDisplay(const TDSBarDisplay *bar);
-    void DropDisplay(const TDSLabelDisplay *label);
-    void DropDisplay(const TDSPortraitControl *portrait);
+    RecentHeroes &recentHeroes() { return m_recentHeroes; }
+    const RecentHeroes &recentHeroes() const { return m_recentHeroes; }
 
     // The hero folder (hero_folder.cpp): the Gas documents of Info.gas and Party.gas, the name
-    // the save file was last named after, and the operations on the folder. OpenFolder and
-    // SaveFolder throw EDSFailed; a failed OpenFolder leaves the hero exactly as it was.
-    TBowels &InfoDoc() { return InfoDoc_; }
-    TBowels &PartyDoc() { return PartyDoc_; }
-    const std::string &SavedName() const { return SavedName_; }
-    void NewHero();
-    void OpenFolder(const std::string &folder = "");
-    void SaveFolder(const std::string &folder = "");
-    void ReadGas();
-    void WriteGas();
-    // Writes the head and skins of Model into the party document.
-    void ApplySkins();
+    // the save file was last named after, and the operations on the folder. openFolder and
+    // saveFolder throw OperationError; a failed openFolder leaves the hero exactly as it was.
+    GasDocument &infoDocument() { return m_info; }
+    GasDocument &partyDocument() { return m_party; }
+    const std::string &savedName() const { return m_savedName; }
+    // A new hero from the built-in templates.
+    void startNew();
+    // Opens the folder; an empty path rereads the hero's own folder.
+    void openFolder(const std::string &folder = "");
+    // Saves into the folder (an empty path: the hero's own). A new hero's file_name names its
+    // party file in saveGameFolder, the folder the game keeps its saved parties in.
+    void saveFolder(const std::string &folder, const std::string &saveGameFolder);
+    // Writes the head and skins of the model into the party document.
+    void applyClothes();
 
 private:
-    void Raise(const TDSNotifyEvent &event);
-    void ApplyValues(const TDSHeroValues &values);
-    std::string FileNameValue() const;
-    template <typename F> void ForEachAttribute(F f);
+    void skillChanged(Skill &skill);
+    void notifyChanged();
+    void applyValues(const HeroValues &values);
+    void writeGas(const std::string &saveGameFolder);
+    std::string fileNameValue(const std::string &saveGameFolder) const;
+    void addRecentHero();
+    template <typename F> void forEachAttribute(F f);
 
-    TDSStat Strength_;
-    TDSStat Dexterity_;
-    TDSStat Intelligence_;
-    TDSMelee Melee_;
-    TDSRanged Ranged_;
-    TDSNature Nature_;
-    TDSCombat Combat_;
-    TDSMelee Kungfu_;
-    TDSSkill *CurrentSkill_ = &Melee_;
-    long double Uber_ = 0;
-    bool Modified_ = false;
-    std::string HeroName_;
-    TDSRaces Model_ = dsrFarmboy;
-    TDSPortraitControl *Portrait_ = nullptr;
-    int Gold_ = 0;
-    std::string Folder_;
-    std::vector<std::string> RecentHeros_;
-    bool IsNew_ = false;
-    std::unique_ptr<TDSPortraitStore> Portraits_;
-    TBowels InfoDoc_;
-    TBowels PartyDoc_;
-    std::string SavedName_;
+    Stat m_strength;
+    Stat m_dexterity;
+    Stat m_intelligence;
+    Skill m_melee{meleeShares};
+    Skill m_ranged{rangedShares};
+    Skill m_nature{natureShares};
+    Skill m_combat{combatShares};
+    Skill m_unassigned{meleeShares};
+    Skill *m_currentSkill = &m_melee;
+    long double m_uber = 0;
+    bool m_modified = false;
+    std::string m_name;
+    HeroModel m_model = HeroModel::Farmboy;
+    int m_gold = 0;
+    ImageBytes m_portrait;
+    std::unique_ptr<PortraitStore> m_builtInPortraits;
+    std::string m_folder;
+    bool m_isNew = false;
+    RecentHeroes m_recentHeroes;
+    GasDocument m_info;
+    GasDocument m_party;
+    std::string m_savedName;
 };

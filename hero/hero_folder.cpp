@@ -1,197 +1,197 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The hero folder: Info.gas, Party.gas and Portrait-0.bmp, opened into the hero and saved from it.
 #include "hero/hero.h"
 
 #include "gas/disk_file.h"
 #include "gas/errors.h"
 #include "gas/gas_text.h"
 #include "hero/experience_text.h"
-#include "hero/game_save_folder.h"
+#include "hero/game_path.h"
 #include "hero/hero_templates.h"
 #include "hero/hero_values.h"
-#include "hero/titles.h"
 
 #include <cmath>
 #include <filesystem>
 
 namespace {
 
-const char *const kInfoFile = "Info.gas";
-const char *const kPartyFile = "Party.gas";
-const char *const kPortraitFile = "Portrait-0.bmp";
+const char *const infoFile = "Info.gas";
+const char *const partyFile = "Party.gas";
+const char *const portraitFile = "Portrait-0.bmp";
 
-std::string WithTrailingSlash(const std::string &path) {
-    return path.empty() || path.back() == '/' ? path : path + "/";
-}
-
-std::string Quoted(const std::string &text) {
+std::string inQuotes(const std::string &text) {
     return "\"" + text + "\"";
 }
 
 // Position of the first occurrence of what in text, ASCII letters compared without case.
-size_t FindText(const std::string &text, const std::string &what) {
+size_t findText(const std::string &text, const std::string &what) {
     for (size_t at = 0; at + what.size() <= text.size(); ++at)
-        if (SameText(std::string_view(text).substr(at, what.size()), what))
+        if (sameText(std::string_view(text).substr(at, what.size()), what))
             return at;
     return std::string::npos;
 }
 
-void LoadTemplate(TBowels &doc, std::string_view text) {
-    doc.SetLines(text);
-    doc.Load();
+void loadTemplate(GasDocument &doc, std::string_view text) {
+    doc.setLines(text);
+    doc.load();
 }
 
-// Runs a folder operation, turning any failure into EDSFailed with the operation's first line.
-template <typename Operation> void Guarded(const char *firstLine, Operation operation) {
+// The portrait file's bytes; they must be a Windows bitmap.
+ImageBytes readPortrait(const std::string &path) {
+    const std::string bytes = readFileBytes(path);
+    ImageBytes bitmap(bytes.begin(), bytes.end());
+    if (!isWindowsBitmap(bitmap))
+        throw std::runtime_error("Bitmap image is not valid");
+    return bitmap;
+}
+
+// Runs a folder operation, turning any failure into OperationError with the operation's first
+// line.
+template <typename Operation> void guarded(const char *firstLine, Operation operation) {
     try {
         operation();
     } catch (const std::exception &error) {
-        throw EDSFailed(std::string(firstLine) + "\r\n" + error.what());
+        throw OperationError(std::string(firstLine) + "\r\n" + error.what());
     }
 }
 
 } // namespace
 
-void TDSHero::NewHero() {
-    IsNew_ = true;
-    LoadTemplate(InfoDoc_, InfoTemplate);
-    LoadTemplate(PartyDoc_, PartyTemplate);
-    HeroName_ = "Hero";
-    SavedName_ = "Hero";
-    Model_ = dsrSkeleton_Good;
-    Gold_ = 100;
-    ResetToMinimum();
-    LoadBuiltInPortrait(0);
-    PropChanged();
-    MarkUnmodified();
+void Hero::startNew() {
+    m_isNew = true;
+    loadTemplate(m_info, infoTemplate);
+    loadTemplate(m_party, partyTemplate);
+    m_name = "Hero";
+    m_savedName = "Hero";
+    m_model = HeroModel::SkeletonGood;
+    m_gold = 100;
+    resetToMinimum();
+    loadBuiltInPortrait(0);
+    markUnmodified();
+    notifyChanged();
 }
 
-void TDSHero::OpenFolder(const std::string &folder) {
-    const std::string target = folder.empty() ? Folder_ : WithTrailingSlash(folder);
-    Guarded("Error opening hero.", [&] {
+void Hero::openFolder(const std::string &folder) {
+    const std::string target = folder.empty() ? m_folder : withTrailingSlash(folder);
+    guarded("Error opening hero.", [&] {
         // Everything that can fail comes first, so that a failure leaves the hero untouched.
-        TBowels info;
-        TBowels party;
-        info.Load(target + kInfoFile);
-        party.Load(target + kPartyFile);
-        const TDSHeroValues values = ReadHeroValues(party);
-        const std::string portrait = target + kPortraitFile;
+        GasDocument info;
+        GasDocument party;
+        info.load(target + infoFile);
+        party.load(target + partyFile);
+        const HeroValues values = readHeroValues(party);
+        const std::string portraitPath = target + portraitFile;
         // Only a file is a portrait; anything else by that name leaves the built-in one.
         std::error_code ignored;
-        const bool hasPortrait = Portrait_ && std::filesystem::is_regular_file(portrait, ignored);
-        if (hasPortrait)
-            Portrait_->LoadPortraitFile(portrait);
+        std::optional<ImageBytes> portrait;
+        if (std::filesystem::is_regular_file(portraitPath, ignored))
+            portrait = readPortrait(portraitPath);
 
-        Folder_ = target;
-        InfoDoc_ = std::move(info);
-        PartyDoc_ = std::move(party);
-        ApplyValues(values);
-        if (Portrait_ && !hasPortrait)
-            LoadBuiltInPortrait(0);
-        IsNew_ = false;
-        PropChanged();
-        StatsChanged();
-        MarkUnmodified();
+        m_folder = target;
+        m_info = std::move(info);
+        m_party = std::move(party);
+        applyValues(values);
+        if (portrait)
+            m_portrait = std::move(*portrait);
+        else
+            loadBuiltInPortrait(0);
+        m_isNew = false;
+        markUnmodified();
+        notifyChanged();
     });
-    AddRecentHero();
+    addRecentHero();
 }
 
-void TDSHero::ReadGas() {
-    ApplyValues(ReadHeroValues(PartyDoc_));
+void Hero::applyValues(const HeroValues &values) {
+    m_name = values.name;
+    m_savedName = m_name;
+    m_model = values.model;
+    m_gold = values.gold;
+    m_melee.loadExperience(values.melee);
+    m_ranged.loadExperience(values.ranged);
+    m_nature.loadExperience(values.nature);
+    m_combat.loadExperience(values.combat);
+    m_unassigned.loadExperience(0);
+    m_unassigned.loadExperience(values.uberExperience - totalExperience());
+    m_strength.loadExperience(values.strength);
+    m_dexterity.loadExperience(values.dexterity);
+    m_intelligence.loadExperience(values.intelligence);
+    setUberExperience(totalExperience());
 }
 
-void TDSHero::ApplyValues(const TDSHeroValues &values) {
-    HeroName_ = values.HeroName;
-    SavedName_ = HeroName_;
-    Model_ = values.Model;
-    Gold_ = values.Gold;
-    Melee_.LoadExperience(values.Melee);
-    Ranged_.LoadExperience(values.Ranged);
-    Nature_.LoadExperience(values.Nature);
-    Combat_.LoadExperience(values.Combat);
-    Kungfu_.LoadExperience(0);
-    Kungfu_.LoadExperience(values.UberXp - TotalExperience());
-    Strength_.LoadExperience(values.Strength);
-    Dexterity_.LoadExperience(values.Dexterity);
-    Intelligence_.LoadExperience(values.Intelligence);
-    SetUberExperience(TotalExperience());
-}
-
-void TDSHero::SaveFolder(const std::string &folder) {
+void Hero::saveFolder(const std::string &folder, const std::string &saveGameFolder) {
     if (!folder.empty())
-        Folder_ = WithTrailingSlash(folder);
-    Guarded("Error saving hero.", [&] {
-        CommitCurrent();
+        m_folder = withTrailingSlash(folder);
+    guarded("Error saving hero.", [&] {
+        commitCurrent();
         std::error_code reportedByTheWrites;
-        std::filesystem::create_directories(Folder_, reportedByTheWrites);
-        WriteGas();
+        std::filesystem::create_directories(m_folder, reportedByTheWrites);
+        writeGas(saveGameFolder);
         // Each file is replaced atomically: an interrupted save leaves every file old or new.
-        InfoDoc_.Save(Folder_ + kInfoFile);
-        PartyDoc_.Save(Folder_ + kPartyFile);
-        if (Portrait_)
-            ReplaceFileAtomically(Folder_ + kPortraitFile, [this](const std::string &path) {
-                Portrait_->SavePortraitFile(path);
-            });
-        IsNew_ = false;
-        MarkUnmodified();
+        m_info.save(m_folder + infoFile);
+        m_party.save(m_folder + partyFile);
+        if (!m_portrait.empty())
+            replaceFileAtomically(
+                m_folder + portraitFile,
+                std::string_view(reinterpret_cast<const char *>(m_portrait.data()),
+                                 m_portrait.size()));
+        m_isNew = false;
+        markUnmodified();
     });
-    AddRecentHero();
+    addRecentHero();
 }
 
-std::string TDSHero::FileNameValue() const {
-    std::string value = IsNew_ ? Quoted(GamePathOf(GameSaveFolder() + SavedName_ + ".dsparty"))
-                               : InfoDoc_.GetValue("info\rfile_name");
-    const std::string saved = SavedName_ + ".dsparty";
-    const size_t at = FindText(value, saved);
+std::string Hero::fileNameValue(const std::string &saveGameFolder) const {
+    std::string value = m_isNew ? inQuotes(gamePathOf(saveGameFolder + m_savedName + ".dsparty"))
+                                : m_info.value("info\rfile_name");
+    const std::string saved = m_savedName + ".dsparty";
+    const size_t at = findText(value, saved);
     if (at != std::string::npos)
-        value.replace(at, saved.size(), HeroName_ + ".dsparty");
+        value.replace(at, saved.size(), m_name + ".dsparty");
     return value;
 }
 
-void TDSHero::WriteGas() {
-    InfoDoc_.SetValue("info\rfile_name", FileNameValue());
-    InfoDoc_.SetValue("info\rhero_name", Quoted(HeroName_));
-    InfoDoc_.SetValue("info\rscreen_name", Quoted(HeroName_));
-    PartyDoc_.SetValue(MemberPath("actor_class"),
-                       Quoted(ClassificationTitle(Melee_.Level(), Ranged_.Level(), Nature_.Level(),
-                                                  Combat_.Level(), Model_)));
-    PartyDoc_.SetValue(MemberPath("gold"), std::to_string(Gold_));
-    PartyDoc_.SetValue("party\rparty\rgold", std::to_string(Gold_));
-    PartyDoc_.SetValue(MemberPath("screen_name"), Quoted(HeroName_));
-    if (Model_ != dsrUnknown)
-        PartyDoc_.SetValue(MemberPath("template_name"), RaceTemplateName(Model_));
+void Hero::writeGas(const std::string &saveGameFolder) {
+    m_info.setValue("info\rfile_name", fileNameValue(saveGameFolder));
+    m_info.setValue("info\rhero_name", inQuotes(m_name));
+    m_info.setValue("info\rscreen_name", inQuotes(m_name));
+    m_party.setValue(memberPath("actor_class"), inQuotes(title()));
+    m_party.setValue(memberPath("gold"), std::to_string(m_gold));
+    m_party.setValue("party\rparty\rgold", std::to_string(m_gold));
+    m_party.setValue(memberPath("screen_name"), inQuotes(m_name));
+    if (m_model != HeroModel::Unknown)
+        m_party.setValue(memberPath("template_name"), modelTemplateName(m_model));
 
-    const std::pair<const char *, const TDSAttribute *> attributes[] = {
-        {"melee", &Melee_},
-        {"ranged", &Ranged_},
-        {"nature_magic", &Nature_},
-        {"combat_magic", &Combat_},
-        {"strength", &Strength_},
-        {"dexterity", &Dexterity_},
-        {"intelligence", &Intelligence_}};
+    const std::pair<const char *, const Attribute *> attributes[] = {
+        {"melee", &m_melee},
+        {"ranged", &m_ranged},
+        {"nature_magic", &m_nature},
+        {"combat_magic", &m_combat},
+        {"strength", &m_strength},
+        {"dexterity", &m_dexterity},
+        {"intelligence", &m_intelligence}};
     const std::string skills = "skills\r";
     for (const auto &[name, attribute] : attributes)
-        PartyDoc_.SetValue(MemberPath(skills + name + "_xp"),
-                           FormatExperience(attribute->Experience()));
-    PartyDoc_.SetValue(MemberPath(skills + "uber_xp"), FormatExperience(TotalExperience()));
+        m_party.setValue(memberPath(skills + name + "_xp"),
+                         formatExperience(attribute->experience()));
+    m_party.setValue(memberPath(skills + "uber_xp"), formatExperience(totalExperience()));
     for (const auto &[name, attribute] : attributes)
-        PartyDoc_.SetValue(MemberPath(skills + name + "_level"),
-                           std::to_string(attribute->Level()));
-    PartyDoc_.SetValue(MemberPath(skills + "uber_level"),
-                       std::to_string(static_cast<long long>(std::trunc(Uber_))));
-    SavedName_ = HeroName_;
+        m_party.setValue(memberPath(skills + name + "_level"), std::to_string(attribute->level()));
+    m_party.setValue(memberPath(skills + "uber_level"),
+                     std::to_string(static_cast<long long>(std::trunc(m_uber))));
+    m_savedName = m_name;
 }
 
-void TDSHero::ApplySkins() {
-    if (!GetSkins)
+void Hero::applyClothes() {
+    if (!clothesOf)
         return;
     try {
-        std::string head;
-        std::vector<std::string> skins;
-        if (!GetSkins(*this, RaceTemplateName(Model_), head, skins))
+        const std::optional<ModelClothes> clothes = clothesOf(modelTemplateName(m_model));
+        if (!clothes)
             return;
-        PartyDoc_.SetValue(MemberPath("custom_head"), head);
-        for (size_t i = 0; i < skins.size(); ++i)
-            PartyDoc_.SetValue(MemberPath("skins\r" + std::to_string(i)), skins[i]);
+        m_party.setValue(memberPath("custom_head"), clothes->head);
+        for (size_t i = 0; i < clothes->skins.size(); ++i)
+            m_party.setValue(memberPath("skins\r" + std::to_string(i)), clothes->skins[i]);
     } catch (...) {
         // A model change never fails; what was written before the error stays written.
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero_templates.h"
 
-const std::string_view InfoTemplate =
+const std::string_view infoTemplate =
     "[info]\n"
     "{\n"
     "\tfile_name = \"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\";\n"
@@ -105,7 +105,7 @@ const std::string_view InfoTemplate =
     "\t}\n"
     "}\n";
 
-const std::string_view PartyTemplate =
+const std::string_view partyTemplate =
     "[party]\n"
     "{\n"
     "\t[members]\n"

@@ -4,5 +4,5 @@
 #include <string_view>
 
 // The built-in Gas texts a new hero starts from (LF line ends); parsed, never written as they are.
-extern const std::string_view InfoTemplate;
-extern const std::string_view PartyTemplate;
+extern const std::string_view infoTemplate;
+extern const std::string_view partyTemplate;

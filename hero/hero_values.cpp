@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero_values.h"
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "hero/convert_error.h"
 #include "hero/experience_text.h"
 
 #include <charconv>
 
-std::string MemberPath(const std::string &key) {
+std::string memberPath(const std::string &key) {
     return "party\rmembers\r0\rmember\r" + key;
 }
 
-int ParseGold(const std::string &text) {
+int parseGold(const std::string &text) {
     const char *first = text.data();
     const char *last = text.data() + text.size();
     if (first != last && *first == '+' && last - first > 1 && first[1] != '-')
@@ -19,26 +19,26 @@ int ParseGold(const std::string &text) {
     int value = 0;
     auto [end, error] = std::from_chars(first, last, value);
     if (first == last || error != std::errc() || end != last)
-        throw EConvertError("'" + text + "' is not a valid integer value");
+        throw ConvertError("'" + text + "' is not a valid integer value");
     return value;
 }
 
-TDSHeroValues ReadHeroValues(const TBowels &party) {
+HeroValues readHeroValues(const GasDocument &party) {
     auto experience = [&](const char *key) {
-        return ParseExperience(party.GetValue(MemberPath(std::string("skills\r") + key)));
+        return parseExperience(party.value(memberPath(std::string("skills\r") + key)));
     };
-    TDSHeroValues values;
-    const std::string quoted = party.GetValue(MemberPath("screen_name"));
-    values.HeroName = quoted.size() >= 2 ? quoted.substr(1, quoted.size() - 2) : "";
-    values.Model = RaceFromTemplate(party.GetValue(MemberPath("template_name")));
-    values.Gold = ParseGold(party.GetValue(MemberPath("gold")));
-    values.Melee = experience("melee_xp");
-    values.Ranged = experience("ranged_xp");
-    values.Nature = experience("nature_magic_xp");
-    values.Combat = experience("combat_magic_xp");
-    values.UberXp = experience("uber_xp");
-    values.Strength = experience("strength_xp");
-    values.Dexterity = experience("dexterity_xp");
-    values.Intelligence = experience("intelligence_xp");
+    HeroValues values;
+    const std::string quoted = party.value(memberPath("screen_name"));
+    values.name = quoted.size() >= 2 ? quoted.substr(1, quoted.size() - 2) : "";
+    values.model = modelFromTemplate(party.value(memberPath("template_name")));
+    values.gold = parseGold(party.value(memberPath("gold")));
+    values.melee = experience("melee_xp");
+    values.ranged = experience("ranged_xp");
+    values.nature = experience("nature_magic_xp");
+    values.combat = experience("combat_magic_xp");
+    values.uberExperience = experience("uber_xp");
+    values.strength = experience("strength_xp");
+    values.dexterity = experience("dexterity_xp");
+    values.intelligence = experience("intelligence_xp");
     return values;
 }

@@ -6,14 +6,14 @@
 #include <algorithm>
 #include <array>
 
-TDSLeadingSkills LeadingSkills(int melee, int ranged, int nature, int combat) {
-    const std::array<int, 4> buckets = {SkillBucket(melee), SkillBucket(ranged),
-                                        SkillBucket(nature), SkillBucket(combat)};
+LeadingSkills leadingSkills(int melee, int ranged, int nature, int combat) {
+    const std::array<int, 4> buckets = {skillBucket(melee), skillBucket(ranged),
+                                        skillBucket(nature), skillBucket(combat)};
     const int top = *std::max_element(buckets.begin(), buckets.end());
     if (top == 0)
         return {};
     // Bit 3 melee, 2 ranged, 1 nature, 0 combat -> pattern number.
-    static constexpr std::array<int, 16> PatternOfSet = {
+    static constexpr std::array<int, 16> patternOfSet = {
         0,  // none
         4,  // combat
         3,  // nature
@@ -34,5 +34,5 @@ TDSLeadingSkills LeadingSkills(int melee, int ranged, int nature, int combat) {
     int set = 0;
     for (int bucket : buckets)
         set = set * 2 + (bucket == top ? 1 : 0);
-    return {top, PatternOfSet[set]};
+    return {top, patternOfSet[set]};
 }

@@ -16,7 +16,7 @@ struct Title {
 
 // Rows by class pattern 1..15, columns by the leading bucket 1..6.
 using TitleRow = std::array<Title, 6>;
-constexpr std::array<TitleRow, 15> Titles = {{
+constexpr std::array<TitleRow, 15> titles = {{
     {{{"Squire"}, {"Soldier"}, {"Warrior"}, {"Knight"}, {"Champion"}, {"Grand Champion"}}},
     {{{"Bowyer"},
       {"Archer"},
@@ -89,28 +89,29 @@ constexpr std::array<TitleRow, 15> Titles = {{
       {"Grand High Siegemaster", "Grand High Siegemistress"}}},
 }};
 
-std::string ModelTitle(TDSRaces model) {
+std::string modelTitle(HeroModel model) {
     switch (model) {
-    case dsrFarmboy:
-    case dsrFarmgirl:
+    case HeroModel::Farmboy:
+    case HeroModel::Farmgirl:
         return "Farmer";
-    case dsrDwarf:
+    case HeroModel::Dwarf:
         return "Miner";
-    case dsrSkeleton_Good:
+    case HeroModel::SkeletonGood:
         return "Corpse";
-    default:
-        return "Unknown";
+    case HeroModel::Unknown:
+        break;
     }
+    return "Unknown";
 }
 
 } // namespace
 
-std::string ClassificationTitle(int melee, int ranged, int nature, int combat, TDSRaces model) {
-    const TDSLeadingSkills leading = LeadingSkills(melee, ranged, nature, combat);
-    if (leading.Pattern == 0)
-        return ModelTitle(model);
-    const Title &title = Titles[leading.Pattern - 1][leading.Bucket - 1];
-    if (model == dsrFarmgirl && !title.female.empty())
+std::string classificationTitle(int melee, int ranged, int nature, int combat, HeroModel model) {
+    const LeadingSkills leading = leadingSkills(melee, ranged, nature, combat);
+    if (leading.pattern == 0)
+        return modelTitle(model);
+    const Title &title = titles[leading.pattern - 1][leading.bucket - 1];
+    if (model == HeroModel::Farmgirl && !title.female.empty())
         return std::string(title.female);
     return std::string(title.male);
 }

@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 driver=$PWD/build/tests/libeditor_driver.so
-empty=$PWD/build/tests/empty_window
+empty=$PWD/build/dev/empty_window
 [ -f "$driver" ] && [ -x "$empty" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 
 work=$(mktemp -d)

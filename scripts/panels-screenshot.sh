@@ -14,5 +14,5 @@ shoot() {
 }
 for shot in melee-drag:panels-melee-drag fractions:panels-fractions \
     portrait-picker:portrait-picker-preview; do
-    shoot build/tests/panels_screenshot "${shot%%:*}" "docs/${shot#*:}.png"
+    shoot build/dev/panels_screenshot "${shot%%:*}" "docs/${shot#*:}.png"
 done

@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 cmake --build build --target import_prefix_screenshot kegtap
 mkdir -p docs
 xvfb-run -a -s "-screen 0 800x600x24" env QT_QPA_PLATFORM=xcb \
-    build/tests/import_prefix_screenshot docs/import-proton-prefix.png
+    build/dev/import_prefix_screenshot docs/import-proton-prefix.png

@@ -20,5 +20,5 @@ trap cleanup EXIT
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 DISPLAY=$display scripts/run.sh &
 editor=$!
-DISPLAY=$display build/tests/screen_grab "$out" 600
+DISPLAY=$display build/dev/screen_grab "$out" 600
 kill -0 "$editor" 2>/dev/null || { echo "the editor is not running" >&2; exit 1; }

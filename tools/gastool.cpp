@@ -5,7 +5,7 @@
 //   gastool set FILE PATH VALUE   set the value at PATH and save FILE; an empty VALUE removes it
 // An error prints its message on stderr, writes nothing and exits with 1.
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,19 +27,19 @@ std::string GasPath(std::string path) {
 }
 
 int Run(const std::vector<std::string> &args) {
-    TBowels doc;
+    GasDocument doc;
     if (args.size() == 3 && args[0] == "fmt") {
-        doc.Load(args[1]);
-        doc.Save(args[2]);
+        doc.load(args[1]);
+        doc.save(args[2]);
     } else if (args.size() == 3 && args[0] == "get") {
-        doc.Load(args[1]);
-        std::string value = doc.GetValue(GasPath(args[2]));
+        doc.load(args[1]);
+        std::string value = doc.value(GasPath(args[2]));
         std::fwrite(value.data(), 1, value.size(), stdout);
         std::fputc('\n', stdout);
     } else if (args.size() == 4 && args[0] == "set") {
-        doc.Load(args[1]);
-        doc.SetValue(GasPath(args[2]), args[3]);
-        doc.Save(args[1]);
+        doc.load(args[1]);
+        doc.setValue(GasPath(args[2]), args[3]);
+        doc.save(args[1]);
     } else {
         std::fputs(kUsage, stderr);
         return 1;

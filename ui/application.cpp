@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
-#include "exchange/messages.h"
+#include "exchange/desktop.h"
 
 #include <exception>
 
-TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
-bool TApplication::notify(QObject *receiver, QEvent *event) {
+bool Application::notify(QObject *receiver, QEvent *event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        showMessage(QString::fromUtf8(error.what()), MsgType::Error);
+        if (m_desktop)
+            m_desktop->show(QString::fromUtf8(error.what()), MsgType::Error);
     }
     return false;
 }

@@ -3,10 +3,17 @@
 
 #include <QApplication>
 
+class Desktop;
+
 // The editor's application object: an error that escapes an event handler is shown in an error
-// message box, and the program goes on.
-class TApplication : public QApplication {
+// message box on the desktop it is given, and the program goes on.
+class Application : public QApplication {
 public:
-    TApplication(int &argc, char **argv);
+    Application(int &argc, char **argv);
+
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
     bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    Desktop *m_desktop = nullptr;
 };

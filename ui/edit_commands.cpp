@@ -2,11 +2,11 @@
 #include "ui/edit_commands.h"
 
 #include "exchange/desktop.h"
-#include "exchange/gametext.h"
-#include "hero/hero.h"
-#include "ui/frm_gold.h"
-#include "ui/frm_name.h"
-#include "ui/frm_race.h"
+#include "exchange/game_text.h"
+#include "session/editor_session.h"
+#include "ui/gold_dialog.h"
+#include "ui/model_dialog.h"
+#include "ui/name_dialog.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,25 +15,29 @@
 
 #include <stdexcept>
 
-void EditHeroName(QWidget *parent, TDSHero &hero) {
-    hero.SetName(ToGameText(AskHeroName(parent, FromGameText(hero.HeroName()))));
+void editHeroName(QWidget *parent, EditorSession &session) {
+    Hero &hero = session.hero();
+    hero.setName(toGameText(askHeroName(parent, session.desktop(), fromGameText(hero.name()))));
 }
 
-void EditGold(QWidget *parent, TDSHero &hero) {
-    hero.SetGold(AskGold(parent, hero.Gold()));
+void editHeroGold(QWidget *parent, EditorSession &session) {
+    Hero &hero = session.hero();
+    hero.setGold(askGold(parent, session.desktop(), hero.gold()));
 }
 
-void EditHeroModel(QWidget *parent, TDSHero &hero) {
-    hero.SetModel(AskHeroModel(parent, hero.Model()));
+void editHeroModel(QWidget *parent, EditorSession &session) {
+    Hero &hero = session.hero();
+    hero.setModel(askHeroModel(parent, hero.model()));
 }
 
-void PicCustom(TDSHero &hero, QString &initialDir) {
+void choosePortraitFile(EditorSession &session) {
+    QString &folder = session.settings().portraitFolder;
     FilePickSpec pick;
     pick.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
     pick.filter = QStringLiteral("Bitmaps (*.bmp)");
-    pick.initialFolder = initialDir;
+    pick.initialFolder = folder;
     pick.preview = true;
-    const QString chosen = desktop().pickFile(pick);
+    const QString chosen = session.desktop().pickFile(pick);
     if (chosen.isEmpty())
         return;
 
@@ -41,9 +45,6 @@ void PicCustom(TDSHero &hero, QString &initialDir) {
     const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (QImage::fromData(data, "BMP").isNull())
         throw std::runtime_error("Bitmap image is not valid");
-    if (TDSPortraitControl *portrait = hero.Portrait()) {
-        portrait->ShowPortrait(TDSImageData(data.begin(), data.end()));
-        hero.MarkModified();
-    }
-    initialDir = QDir::cleanPath(QFileInfo(chosen).absolutePath()) + QLatin1Char('/');
+    session.hero().setPortrait(ImageBytes(data.begin(), data.end()));
+    folder = QDir::cleanPath(QFileInfo(chosen).absolutePath()) + QLatin1Char('/');
 }

@@ -1,35 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/hints.h"
 
+#include "exchange/paths.h"
+
 #include <QAction>
 #include <QVariant>
 #include <QWidget>
 
 namespace {
-const char HintProperty[] = "thalrexHint";
+const char hintProperty[] = "thalrexHint";
 }
 
-QString ShortHint(const QString &hint) {
+QString shortHint(const QString &hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     return bar < 0 ? hint : hint.left(bar);
 }
 
-QString StatusHint(const QString &hint) {
+QString statusHint(const QString &hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
     return bar < 0 ? hint : hint.mid(bar + 1);
 }
 
-void SetHint(QObject *object, const QString &hint) {
-    object->setProperty(HintProperty, hint);
+void setHint(QObject *object, const QString &hint) {
+    object->setProperty(hintProperty, hint);
     if (auto *widget = qobject_cast<QWidget *>(object)) {
-        widget->setToolTip(ShortHint(hint));
-        widget->setStatusTip(StatusHint(hint));
+        widget->setToolTip(shortHint(hint));
+        widget->setStatusTip(statusHint(hint));
     } else if (auto *action = qobject_cast<QAction *>(object)) {
-        action->setToolTip(ShortHint(hint));
-        action->setStatusTip(StatusHint(hint));
+        action->setToolTip(shortHint(hint));
+        action->setStatusTip(statusHint(hint));
     }
 }
 
-QString Hint(const QObject *object) {
-    return object->property(HintProperty).toString();
+QString hint(const QObject *object) {
+    return object->property(hintProperty).toString();
+}
+
+QString pathHint(const QString &path, const QString &documents) {
+    return replaceFirst(path, documents, QStringLiteral("<My Documents>/"));
 }

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/images.h"
 
-QIcon AppIcon() {
+QIcon appIcon() {
     return QIcon(QStringLiteral(":/images/thalrex.png"));
 }
 
-QPixmap GoldCoinPicture() {
+QPixmap goldCoinPicture() {
     return QPixmap(QStringLiteral(":/images/goldcoin.png"));
 }
 
-QPixmap PortraitFramePicture() {
+QPixmap portraitFramePicture() {
     return QPixmap(QStringLiteral(":/images/portraitframe.png"));
 }
 
-QIcon ClassIcon(int number) {
+QIcon classIcon(int number) {
     if (number < 0 || number > 15)
         return {};
     return QIcon(QStringLiteral(":/images/class%1.png").arg(number, 2, 10, QLatin1Char('0')));

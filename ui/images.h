@@ -5,9 +5,9 @@
 #include <QPixmap>
 
 // The editor's own pictures (drawn by images/make_images.py).
-QIcon AppIcon();
-QPixmap GoldCoinPicture();
+QIcon appIcon();
+QPixmap goldCoinPicture();
 // 43 x 50, transparent inside: the 39 x 46 portrait shows through at (2, 2).
-QPixmap PortraitFramePicture();
+QPixmap portraitFramePicture();
 // Class icon 0..15 (the hero's class pattern); an empty icon for any other number.
-QIcon ClassIcon(int number);
+QIcon classIcon(int number);

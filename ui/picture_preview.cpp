@@ -8,41 +8,41 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int PaneSide = 128;
+constexpr int paneSide = 128;
 }
 
-TPicturePreview::TPicturePreview(QFileDialog *dialog) : QWidget(dialog) {
+PicturePreview::PicturePreview(QFileDialog *dialog) : QWidget(dialog) {
     setObjectName(QStringLiteral("picturePreview"));
-    picture = new QLabel(this);
-    picture->setFixedSize(PaneSide, PaneSide);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setFrameShape(QFrame::StyledPanel);
-    size = new QLabel(this);
-    size->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_picture = new QLabel(this);
+    m_picture->setFixedSize(paneSide, paneSide);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setFrameShape(QFrame::StyledPanel);
+    m_size = new QLabel(this);
+    m_size->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(picture);
-    column->addWidget(size);
+    column->addWidget(m_picture);
+    column->addWidget(m_size);
     column->addStretch();
 
     // Qt's own file dialog lays its file list out in row 1 of a grid, over three columns.
     if (auto *grid = qobject_cast<QGridLayout *>(dialog->layout()))
         grid->addWidget(this, 1, grid->columnCount());
-    connect(dialog, &QFileDialog::currentChanged, this, &TPicturePreview::ShowFile);
+    connect(dialog, &QFileDialog::currentChanged, this, &PicturePreview::showFile);
 }
 
-void TPicturePreview::ShowFile(const QString &path) {
+void PicturePreview::showFile(const QString &path) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        picture->clear();
-        size->clear();
+        m_picture->clear();
+        m_size->clear();
         return;
     }
     QPixmap shown = QPixmap::fromImage(image);
-    if (shown.width() > PaneSide - 4 || shown.height() > PaneSide - 4)
+    if (shown.width() > paneSide - 4 || shown.height() > paneSide - 4)
         shown =
-            shown.scaled(PaneSide - 4, PaneSide - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    picture->setPixmap(shown);
-    size->setText(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height()));
+            shown.scaled(paneSide - 4, paneSide - 4, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_picture->setPixmap(shown);
+    m_size->setText(QStringLiteral("%1 x %2").arg(image.width()).arg(image.height()));
 }

@@ -8,20 +8,20 @@ class QLabel;
 
 // The picture preview beside a file dialog's list: the picture of the file under the selection,
 // scaled down only when it is larger than the pane, with its size in pixels below it.
-class TPicturePreview : public QWidget {
+class PicturePreview : public QWidget {
     Q_OBJECT
 public:
     // Adds the pane to the right of the dialog's file list and follows its selection. The dialog
     // must be Qt's own (DontUseNativeDialog).
-    explicit TPicturePreview(QFileDialog *dialog);
+    explicit PicturePreview(QFileDialog *dialog);
 
     // Shows the picture of the file, or nothing when it is no readable picture.
-    void ShowFile(const QString &path);
+    void showFile(const QString &path);
 
-    const QLabel *Picture() const { return picture; }
-    const QLabel *Size() const { return size; }
+    const QLabel *picture() const { return m_picture; }
+    const QLabel *sizeLabel() const { return m_size; }
 
 private:
-    QLabel *picture;
-    QLabel *size;
+    QLabel *m_picture;
+    QLabel *m_size;
 };

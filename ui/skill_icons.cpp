@@ -6,7 +6,7 @@
 
 namespace {
 
-void Sword(QPainter &p) {
+void sword(QPainter &p) {
     p.setPen(QPen(QColor(40, 40, 48), 1));
     p.setBrush(QColor(200, 206, 216));
     p.drawPolygon(QPolygonF({{3, 12}, {11.5, 2.5}, {13.5, 0.5}, {13, 3}, {4.5, 13}}));
@@ -15,7 +15,7 @@ void Sword(QPainter &p) {
     p.drawLine(QPointF(1, 13), QPointF(3, 11));  // grip
 }
 
-void Bow(QPainter &p) {
+void bow(QPainter &p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(130, 80, 30), 2, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(-5, 1, 16, 12), -70 * 16, 140 * 16);
@@ -27,7 +27,7 @@ void Bow(QPainter &p) {
     p.drawLine(QPointF(14, 7), QPointF(12, 9));
 }
 
-void Leaf(QPainter &p) {
+void leaf(QPainter &p) {
     QPainterPath leaf;
     leaf.moveTo(2, 12);
     leaf.cubicTo(2, 4, 8, 1, 14, 1);
@@ -39,7 +39,7 @@ void Leaf(QPainter &p) {
     p.drawLine(QPointF(2, 12), QPointF(11, 4)); // vein
 }
 
-void Flame(QPainter &p) {
+void flame(QPainter &p) {
     QPainterPath outer;
     outer.moveTo(8, 0.5);
     outer.cubicTo(12, 4, 14, 7, 13, 10);
@@ -55,25 +55,25 @@ void Flame(QPainter &p) {
 
 } // namespace
 
-QPixmap SkillIcon(TDSSkills kind) {
+QPixmap skillIcon(SkillKind kind) {
     QPixmap icon(16, 14);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
     switch (kind) {
-    case dskMelee:
-        Sword(painter);
+    case SkillKind::Melee:
+        sword(painter);
         break;
-    case dskRanged:
-        Bow(painter);
+    case SkillKind::Ranged:
+        bow(painter);
         break;
-    case dskNature:
-        Leaf(painter);
+    case SkillKind::Nature:
+        leaf(painter);
         break;
-    case dskCombat:
-        Flame(painter);
+    case SkillKind::Combat:
+        flame(painter);
         break;
-    case dskNone:
+    case SkillKind::None:
         break;
     }
     return icon;

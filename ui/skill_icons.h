@@ -6,4 +6,4 @@
 #include <QPixmap>
 
 // The 16 x 14 icon of a skill row: a sword, a bow, a leaf and a flame.
-QPixmap SkillIcon(TDSSkills kind);
+QPixmap skillIcon(SkillKind kind);

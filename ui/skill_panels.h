@@ -8,87 +8,79 @@
 
 #include <array>
 
+class Hero;
+class LevelButton;
 class QLabel;
 class QTimer;
-class TDSButton;
-class TDSHero;
-class TDSLabel;
-class TDSShape;
+class SkillBar;
 
-// One row of the skill panels: its bar panel with the five shapes, the level and fraction
-// labels, and for a skill the icon and the two level buttons.
-struct TDSPanelRow {
-    QChar letter;             // S, D, I, M, R, N, C
-    TDSSkills kind = dskNone; // the skill, dskNone for an attribute
+// One row of the skill panels: its bar panel with the five bars, the level and fraction labels,
+// and for a skill the icon and the two level buttons.
+struct SkillRow {
+    QString name;                     // strength, dexterity, intelligence, melee, ...
+    SkillKind kind = SkillKind::None; // the skill, SkillKind::None for an attribute
     QLabel *caption = nullptr;
-    QWidget *pnl = nullptr;
-    TDSShape *B = nullptr; // background; drag handle of a skill
-    TDSShape *U = nullptr; // track of the level strip
-    TDSShape *L = nullptr; // level strip
-    TDSShape *D = nullptr; // current position within the level
-    TDSShape *E = nullptr; // position at the last commit
-    TDSLabel *lblL = nullptr;
-    TDSLabel *lblE = nullptr;
-    QLabel *img = nullptr;
-    TDSButton *down = nullptr; // "<"
-    TDSButton *up = nullptr;   // ">"
+    QWidget *panel = nullptr;
+    SkillBar *background = nullptr; // the drag handle of a skill
+    SkillBar *levelTrack = nullptr; // the track of the level bar
+    SkillBar *levelBar = nullptr;   // the level as a length
+    SkillBar *position = nullptr;   // the position within the level now
+    SkillBar *committed = nullptr;  // the position at the last commit
+    QLabel *level = nullptr;
+    QLabel *fraction = nullptr;
+    QLabel *icon = nullptr;
+    LevelButton *down = nullptr; // "<"
+    LevelButton *up = nullptr;   // ">"
 };
 
-// The lower part of the main window: the three attribute rows and the four skill rows, the
-// drag of a skill bar, the auto-repeating level buttons and the health and mana gauge.
-class TDSSkillPanels : public QWidget {
+// The lower part of the main window: the three attribute rows and the four skill rows of a hero,
+// the drag of a skill bar, the auto-repeating level buttons and the health and mana gauge.
+class SkillPanels : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int RowCount = 7;
+    static constexpr int rowCount = 7;
 
-    explicit TDSSkillPanels(QWidget *parent = nullptr);
-    ~TDSSkillPanels() override;
+    SkillPanels(Hero &hero, QWidget *parent = nullptr);
 
-    // Binds the rows to a hero's attributes and skills (null unbinds); the hero must outlive
-    // the binding or be dropped with HeroRemoved first.
-    void Bind(TDSHero *hero);
-    TDSHero *Hero() const { return hero; }
-    // The hero is being destroyed: forget it without touching it.
-    void HeroRemoved();
+    const SkillRow &row(const QString &name) const;
+    const std::array<SkillRow, rowCount> &rows() const { return m_rows; }
+    SkillBar *healthManaFrame() const { return m_frame; }
+    SkillBar *healthBar() const { return m_health; }
+    SkillBar *manaBar() const { return m_mana; }
+    QTimer *repeatTimer() const { return m_timer; }
+    bool isDragging() const { return m_dragging; }
 
-    const TDSPanelRow &Row(QChar letter) const;
-    const std::array<TDSPanelRow, RowCount> &Rows() const { return rows; }
-    TDSShape *shpHPMN() const { return frame; }
-    TDSShape *shpHealth() const { return health; }
-    TDSShape *shpMana() const { return mana; }
-    QTimer *tmr() const { return timer; }
+    // Shows the hero's attributes, skills, health and mana as they are now.
+    void showHero();
 
-    // Clears every row.
-    void ResetPanels();
-    // Redraws the gauge from the hero's displayed attribute values.
-    void UpdateHealthMana();
+    // The drag of a skill bar: a press starts it, each move adjusts the skill, and it ends at the
+    // release or when the skill reaches a limit.
+    void beginDrag(SkillBar *bar, Qt::MouseButton button, QPoint pos);
+    void dragTo(SkillBar *bar, QPoint pos);
+    void endDrag();
 
-    // The drag of a skill bar.
-    void shpMBMouseDown(TDSShape *shape, Qt::MouseButton button, QPoint pos);
-    void shpMBMouseMove(TDSShape *shape, QPoint pos);
-    void shpMBMouseUp();
-    void DragTo(TDSShape *shape, int x, bool rightward);
-
-    // The level buttons and their repeat.
-    void StepLevel(TDSButton *button);
-    void spdMMouseDown(TDSButton *button);
-    void spdMMouseUp();
-    void tmrTimer();
-
-    bool Dragging = false;
-    int LastX = -1;
-    int LastWrap = 0;
+    // The level buttons: a press steps at once and then repeats, faster and faster, until the
+    // release.
+    void stepLevel(LevelButton *button);
+    void beginRepeat(LevelButton *button);
+    void endRepeat();
+    void repeatStep();
 
 private:
-    void BuildRow(TDSPanelRow &row, int top, const QString &caption, const QString &hint);
-    void BuildGauge();
-    void UnbindDisplays();
+    void buildRow(SkillRow &row, int top, const QString &caption, const QString &hint);
+    void buildGauge();
+    void adjustTo(SkillBar *bar, int x, bool rightward);
+    void showHealthAndMana();
+    Attribute &attributeOf(const SkillRow &row);
 
-    std::array<TDSPanelRow, RowCount> rows;
-    TDSShape *frame = nullptr;
-    TDSShape *health = nullptr;
-    TDSShape *mana = nullptr;
-    QTimer *timer = nullptr;
-    QPointer<TDSButton> repeating;
-    TDSHero *hero = nullptr;
+    Hero &m_hero;
+    std::array<SkillRow, rowCount> m_rows;
+    SkillBar *m_frame = nullptr;
+    SkillBar *m_health = nullptr;
+    SkillBar *m_mana = nullptr;
+    QTimer *m_timer = nullptr;
+    QPointer<LevelButton> m_repeating;
+    bool m_dragging = false;
+    int m_lastX = -1;
+    int m_lastWrap = 0;
 };

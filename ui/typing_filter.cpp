@@ -3,27 +3,28 @@
 
 #include <algorithm>
 
-TTypingFilter::TTypingFilter(const QString &allowedCharacters, int maxLength, QObject *parent)
-    : QValidator(parent),
-      allowed(QRegularExpression::anchoredPattern(QStringLiteral("[%1]*").arg(allowedCharacters))),
-      maxLength(maxLength) {}
+TypingFilter::TypingFilter(const QString &allowedCharacters, int maxLength, QObject *parent)
+    : QValidator(parent), m_allowed(QRegularExpression::anchoredPattern(
+                              QStringLiteral("[%1]*").arg(allowedCharacters))),
+      m_maxLength(maxLength) {}
 
-QValidator::State TTypingFilter::validate(QString &input, int &) const {
-    if (input == last)
+QValidator::State TypingFilter::validate(QString &input, int &) const {
+    if (input == m_last)
         return Acceptable;
     // What was inserted lies between the part both texts start with and the part they end with.
-    const qsizetype shorter = std::min(input.size(), last.size());
+    const qsizetype shorter = std::min(input.size(), m_last.size());
     qsizetype head = 0;
-    while (head < shorter && input[head] == last[head])
+    while (head < shorter && input[head] == m_last[head])
         ++head;
     qsizetype tail = 0;
-    while (tail < shorter - head && input[input.size() - 1 - tail] == last[last.size() - 1 - tail])
+    while (tail < shorter - head &&
+           input[input.size() - 1 - tail] == m_last[m_last.size() - 1 - tail])
         ++tail;
     const QString inserted = input.mid(head, input.size() - head - tail);
-    if (!allowed.match(inserted).hasMatch())
+    if (!m_allowed.match(inserted).hasMatch())
         return Invalid;
-    if (input.size() > maxLength && input.size() > last.size())
+    if (input.size() > m_maxLength && input.size() > m_last.size())
         return Invalid;
-    last = input;
+    m_last = input;
     return Acceptable;
 }

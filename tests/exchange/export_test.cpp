@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
+#include "fake_exchange_host.h"
 #include "standin.h"
-#include "testdesktop.h"
+#include "test_desktop.h"
 
-#include "exchange/frmtank.h"
-#include "exchange/partyexport.h"
-#include "exchange/staging.h"
-#include "exchange/tankcreator.h"
+#include "exchange/export_staging.h"
+#include "exchange/party_exporter.h"
+#include "exchange/tank_creator.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+
+// Parameters compare and print whole in the dialog checks.
+bool operator==(const ExportParameters &a, const ExportParameters &b) {
+    return a.source == b.source && a.output == b.output && a.always == b.always;
+}
+
+void PrintTo(const ExportParameters &p, std::ostream *out) {
+    *out << p.source.toStdString() << " -> " << p.output.toStdString()
+         << (p.always ? " (always)" : "");
+}
 
 namespace {
 
@@ -28,115 +33,119 @@ class Export : public testing::Test {
 protected:
     TempFolders t;
     TestDesktop d;
-    FakeHost host;
-    TPartyExport exporter{host, t.folders};
+    FakeExchangeHost host{d, t.folders};
+    std::optional<PartyExporter> exporter{std::in_place, host};
     QString tool;
-    int dialogsShown = 0;
+    // The parameters dialog: what each showing offered, and how the user answers it.
+    std::vector<ExportParameters> dialogShown;
+    std::function<bool(ExportParameters &)> dialogAnswer;
 
     void SetUp() override {
-        d.RunProcesses();
+        d.runProcesses();
         host.folder = heroFolder("Ulf");
         useTool(ToolMode::Writes);
+        exporter->setParametersDialog([this](ExportParameters &parameters) {
+            dialogShown.push_back(parameters);
+            return dialogAnswer && dialogAnswer(parameters);
+        });
     }
 
     QString heroFolder(const QString &name) {
-        const QString folder = t.folders.imports + name + '/';
         t.write("bin/Imports/" + name + "/Info.gas", "[info]{}\r\n");
         t.write("bin/Imports/" + name + "/Party.gas", "[party]{}\r\n");
-        return folder;
+        return t.folders.imports + name + '/';
     }
     void useTool(ToolMode mode) {
         tool = writeTankCreator(t.path("tools/tankcreator"), mode);
-        host.settings["tankcreator"] = tool;
+        host.settings.setValue("TankCreator", tool);
     }
     QString party(const QString &name = "Ulf") const { return t.folders.save + name + ".dsparty"; }
-
-    // Runs action on the Tank dialog once it shows; action must close it.
-    void onTankDialog(std::function<void(TfrmTank &)> action) {
-        QTimer::singleShot(0, [this, action] {
-            auto *dialog = qobject_cast<TfrmTank *>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            ++dialogsShown;
-            action(*dialog);
-        });
+    QByteArray partyContent() const {
+        QFile written(party());
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }
+    QStringList argumentsOf(size_t start) const {
+        return start < d.processStarts().size() ? d.processStarts()[start].arguments
+                                                : QStringList();
     }
 };
 
 TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
 
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
+    ASSERT_EQ(d.processStarts().size(), 1u);
     const QStringList expected{"-source", t.folders.imports + "Ulf", "-out", party()};
-    EXPECT_EQ(d.ProcessStarts()[0].program, tool);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments, expected);
+    EXPECT_EQ(d.processStarts()[0].program, tool);
+    EXPECT_EQ(argumentsOf(0), expected);
     EXPECT_EQ(recordedArguments(tool), expected);
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Information);
     EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(QFile::exists(party()));
+    EXPECT_EQ(partyContent(), "TANK");
+    EXPECT_EQ(d.busyDepth(), 0);
 }
 
 TEST_F(Export, MissingSaveFolderIsCreated) {
     ASSERT_TRUE(QDir(t.folders.save).removeRecursively());
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
     EXPECT_TRUE(QFile::exists(party()));
 }
 
 TEST_F(Export, ModifiedHeroIsSavedFirst) {
     host.modified = true;
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
     EXPECT_EQ(host.saves, 1);
 }
 
 TEST_F(Export, NewHeroWhoseFolderChoiceIsCancelledEndsQuietly) {
     host.isNew = true;
-    d.ExpectFolderPick(QString());
-    exporter.Export1Click();
+    d.expectFolderPick(QString());
+    exporter->run();
     EXPECT_EQ(host.saves, 1);
-    EXPECT_EQ(d.Prompts().size(), 1u);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    EXPECT_EQ(d.prompts().size(), 1u);
+    EXPECT_TRUE(d.processStarts().empty());
 }
 
 TEST_F(Export, FailedToolOffersRetryWithTheCommand) {
     for (ToolMode mode : {ToolMode::Fails, ToolMode::WritesNothing}) {
         useTool(mode);
-        d.ExpectMessage(retryQuestion.arg(tool, t.folders.imports + "Ulf", party()), MsgAnswer::No);
-        exporter.Export1Click();
+        d.expectMessage(retryQuestion.arg(tool, t.folders.imports + "Ulf", party()), MsgAnswer::No);
+        exporter->run();
 
-        ASSERT_TRUE(d.AllAnswered());
-        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
-        EXPECT_EQ(d.Prompts().back().buttons, MsgButtons::YesNo);
-        EXPECT_EQ(dialogsShown, 0);
+        ASSERT_TRUE(d.allAnswered());
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
+        EXPECT_EQ(d.prompts().back().buttons, MsgButtons::YesNo);
+        EXPECT_TRUE(dialogShown.empty());
+        EXPECT_EQ(d.busyDepth(), 0);
     }
 }
 
 TEST_F(Export, UnstartableToolCountsAsFailed) {
-    host.settings["tankcreator"] = t.write("tools/notexecutable", "data");
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    host.settings.setValue("TankCreator", t.write("tools/notexecutable", "data"));
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter->run();
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
+    EXPECT_EQ(d.busyDepth(), 0);
 }
 
 TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
     t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
+    exporter->run();
 
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
-    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(d.processStarts().empty());
 
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
-        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
-    QFile written(party());
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), "TANK");
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
+    EXPECT_EQ(partyContent(), "TANK");
 }
 
 TEST_F(Export, StaleOutputCountsAsFailed) {
@@ -147,12 +156,12 @@ TEST_F(Export, StaleOutputCountsAsFailed) {
                                  QFileDevice::FileModificationTime));
     file.close();
     useTool(ToolMode::WritesNothing);
-    d.ExpectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
-        .ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter->run();
 
-    EXPECT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    EXPECT_EQ(d.processStarts().size(), 1u);
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
 }
 
 TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
@@ -174,27 +183,21 @@ TEST(ExportFreshness, EvenSecondsPlusTwoMustBeAfterTheStart) {
 }
 
 TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
-    host.settings["tankdlgalways"] = "1";
-    onTankDialog([&](TfrmTank &dialog) {
-        EXPECT_TRUE(d.ProcessStarts().empty());
-        EXPECT_EQ(dialog.windowTitle(), "Tank Creation Parameters");
-        EXPECT_EQ(dialog.edtSource->text(), host.folder);
-        EXPECT_EQ(dialog.edtOut->text(), t.folders.save);
-        EXPECT_TRUE(dialog.ckbAlways->isChecked());
-        EXPECT_EQ(dialog.Button1->toolTip(), "Export Ulf");
-        dialog.Button1->click();
-    });
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    host.settings.setValue("TankDlgAlways", "1");
+    const QStringList before = host.settings.lines();
+    dialogAnswer = [&](ExportParameters &parameters) {
+        EXPECT_TRUE(d.processStarts().empty());
+        parameters.output = t.folders.documents; // the user picks another output folder
+        return true;
+    };
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
 
-    EXPECT_EQ(dialogsShown, 1);
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments,
-              QStringList({"-source", t.folders.imports + "Ulf", "-out", party()}));
-    EXPECT_EQ(host.settingWrites, QStringList({"TankDlgAlways", "TankDlgSource", "TankDlgOut"}));
-    EXPECT_EQ(host.settings["tankdlgalways"], "1");
-    EXPECT_EQ(host.settings["tankdlgsource"], t.folders.imports);
-    EXPECT_EQ(host.settings["tankdlgout"], t.folders.save);
+    EXPECT_EQ(dialogShown, (std::vector<ExportParameters>{{host.folder, t.folders.save, true}}));
+    EXPECT_EQ(argumentsOf(0), QStringList({"-source", t.folders.imports + "Ulf", "-out",
+                                           t.folders.documents + "Ulf.dsparty"}));
+    EXPECT_EQ(host.settings.lines(), before + QStringList({"TankDlgSource=" + t.folders.imports,
+                                                           "TankDlgOut=" + t.folders.documents}));
 }
 
 TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
@@ -204,108 +207,98 @@ TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
     QDir().mkpath(heroes + "/Bob");
     const QString out = t.path("out");
     QDir().mkpath(out);
-    host.settings["tankdlgsource"] = heroes;
-    host.settings["tankdlgout"] = out;
+    host.settings.setValue("TankDlgSource", heroes);
+    host.settings.setValue("TankDlgOut", out);
     useTool(ToolMode::Fails);
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::Yes)
-        .ExpectMessage("Export failed.\r\rYou will need to create Bob.dsparty manually "
+    d.expectMessageContaining("Export failed.", MsgAnswer::Yes)
+        .expectMessage("Export failed.\r\rYou will need to create Bob.dsparty manually "
                        "using a Tank Creator tool and place it in your savegame folder.",
                        MsgAnswer::Ok);
-    onTankDialog([&](TfrmTank &dialog) {
-        EXPECT_EQ(dialog.edtSource->text(), heroes + "/Bob");
-        EXPECT_EQ(dialog.edtOut->text(), out);
-        EXPECT_FALSE(dialog.ckbAlways->isChecked());
-        dialog.Button1->click();
-    });
-    exporter.Export1Click();
+    dialogAnswer = [](ExportParameters &) { return true; };
+    exporter->run();
 
-    ASSERT_EQ(d.ProcessStarts().size(), 2u);
-    EXPECT_EQ(d.ProcessStarts()[1].arguments,
+    EXPECT_EQ(dialogShown, (std::vector<ExportParameters>{{heroes + "/Bob", out, false}}));
+    ASSERT_EQ(d.processStarts().size(), 2u);
+    EXPECT_EQ(argumentsOf(1),
               QStringList({"-source", heroes + "/Bob", "-out", out + "/Bob.dsparty"}));
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[1].type, MsgType::Error);
-    EXPECT_EQ(host.settings["tankdlgsource"], heroes + "/");
-    EXPECT_EQ(host.settings["tankdlgout"], out);
-    EXPECT_EQ(host.settings["tankdlgalways"], "0");
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[1].type, MsgType::Error);
+    EXPECT_EQ(host.settings.value("tankdlgsource"), heroes + "/");
+    EXPECT_EQ(host.settings.value("tankdlgout"), out);
+    EXPECT_EQ(host.settings.value("tankdlgalways"), "0");
 }
 
 TEST_F(Export, CancellingTheDialogStoresNothing) {
-    onTankDialog([&](TfrmTank &dialog) {
-        dialog.edtSource->setText(t.path("elsewhere"));
-        dialog.edtOut->setText(t.path("other"));
-        dialog.ckbAlways->setChecked(true);
-        dialog.Button2->click();
-    });
-    exporter.ExportWithDialog();
-    EXPECT_EQ(dialogsShown, 1);
-    EXPECT_TRUE(host.settingWrites.isEmpty());
-    EXPECT_TRUE(d.ProcessStarts().empty());
-    EXPECT_TRUE(d.Prompts().empty());
+    const QStringList before = host.settings.lines();
+    dialogAnswer = [&](ExportParameters &parameters) {
+        parameters = {t.path("elsewhere"), t.path("other"), true};
+        return false;
+    };
+    exporter->exportWithDialog();
+    EXPECT_EQ(dialogShown.size(), 1u);
+    EXPECT_EQ(host.settings.lines(), before);
+    EXPECT_TRUE(d.processStarts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Export, MissingToolAsksForItsLocation) {
-    host.settings["tankcreator"] = t.path("bin/RTC.exe");
+    host.settings.setValue("TankCreator", t.path("bin/RTC.exe"));
     const QString notFound =
         "Tank Creator was not found.\rPlease select its location on your computer...\r\r"
         "(you can get RTC.exe from https://www.siegetheday.org)";
-    d.ExpectMessage(notFound, MsgAnswer::Ok).ExpectFilePick(QString());
-    exporter.Export1Click(); // cancelled
-    d.ExpectMessage(notFound, MsgAnswer::Ok)
-        .ExpectFilePick(tool)
-        .ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click(); // picked
+    d.expectMessage(notFound, MsgAnswer::Ok).expectFilePick(QString());
+    exporter->run(); // cancelled
+    d.expectMessage(notFound, MsgAnswer::Ok)
+        .expectFilePick(tool)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run(); // picked
 
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Information);
-    const std::vector<TestDesktop::Prompt> picks = d.Prompts(TestDesktop::Kind::File);
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Information);
+    const std::vector<TestDesktop::Prompt> picks = d.prompts(TestDesktop::Kind::File);
     ASSERT_EQ(picks.size(), 2u);
     EXPECT_EQ(picks[0].file.title, "Tank Creator Location");
     EXPECT_EQ(picks[0].file.filter, "Tank Creator (RTC.exe);;All files (*)");
     EXPECT_EQ(picks[0].file.initialFolder, t.path("bin/RTC.exe"));
-    EXPECT_EQ(host.settings["tankcreator"], tool);
-    EXPECT_EQ(d.ProcessStarts().size(), 1u);
+    EXPECT_EQ(host.settings.value("TankCreator"), tool);
+    EXPECT_EQ(d.processStarts().size(), 1u);
 }
 
 TEST_F(Export, UnsafeHeroNameWritesNothing) {
     for (const char *name : {"..", ".", "a/b", ""}) {
         host.name = name;
         host.modified = true;
-        EXPECT_THROW(exporter.Export1Click(), std::runtime_error) << name;
+        EXPECT_THROW(exporter->run(), std::runtime_error) << name;
     }
     EXPECT_EQ(host.saves, 0);
-    EXPECT_TRUE(d.ProcessStarts().empty());
+    EXPECT_TRUE(d.processStarts().empty());
     EXPECT_TRUE(QDir(t.folders.save).isEmpty());
 }
 
-TEST_F(Export, NetworkFolderIsPackedFromAStagingCopy) {
+TEST_F(Export, NetworkFolderIsPackedFromAStagingCopyThatGoesWithTheExporter) {
     host.folder = '/' + host.folder; // "//..."
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click();
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run();
 
-    const QString staging = StagingFolder();
-    ASSERT_FALSE(staging.isEmpty());
-    EXPECT_TRUE(staging.startsWith(QDir::tempPath()));
-    ASSERT_EQ(d.ProcessStarts().size(), 1u);
-    EXPECT_EQ(d.ProcessStarts()[0].arguments,
+    const QString staging = QDir::tempPath() + "/Thalrex/Export/";
+    EXPECT_EQ(argumentsOf(0),
               QStringList({"-source", staging + "Ulf", "-out", staging + "Ulf.dsparty"}));
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    QFile written(party());
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), "TANK");
+    EXPECT_EQ(partyContent(), "TANK");
 
-    RemoveStagingFolder();
+    exporter.reset();
     EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + "/Thalrex"));
 }
 
 TEST_F(Export, OutputLeftInTheStagingFolderIsNotTakenForTheToolsOutput) {
     host.folder = '/' + host.folder;
-    d.ExpectMessage("Export succeded.", MsgAnswer::Ok);
-    exporter.Export1Click(); // leaves Ulf.dsparty in the staging folder
+    d.expectMessage("Export succeded.", MsgAnswer::Ok);
+    exporter->run(); // leaves Ulf.dsparty in the staging folder
     QFile::remove(party());
     useTool(ToolMode::WritesNothing);
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter->run();
 
-    EXPECT_TRUE(d.Prompts().back().text.startsWith("Export failed."));
+    EXPECT_TRUE(d.prompts().back().text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 
@@ -314,12 +307,12 @@ TEST_F(Export, FailedStagingCopyFailsTheExport) {
     QDir().mkpath(t.path("elsewhere"));
     ASSERT_TRUE(QFile::link(t.path("elsewhere"), host.folder + "linked"));
     host.folder = '/' + host.folder;
-    d.ExpectMessageContaining("Export failed.", MsgAnswer::No);
-    exporter.Export1Click();
+    d.expectMessageContaining("Export failed.", MsgAnswer::No);
+    exporter->run();
 
-    EXPECT_TRUE(d.ProcessStarts().empty());
-    ASSERT_EQ(d.Prompts().size(), 1u);
-    EXPECT_TRUE(d.Prompts()[0].text.startsWith("Export failed."));
+    EXPECT_TRUE(d.processStarts().empty());
+    ASSERT_EQ(d.prompts().size(), 1u);
+    EXPECT_TRUE(d.prompts()[0].text.startsWith("Export failed."));
     EXPECT_FALSE(QFile::exists(party()));
 }
 
@@ -338,12 +331,15 @@ TEST(StagingCopy, EveryFileKeepsItsLastWriteTime) {
             << name.toStdString();
 }
 
-TEST_F(Export, StagingFolderOwnedByALinkIsRefused) {
+TEST(StagingFolder, OneOwnedByALinkIsRefusedAndLeftAlone) {
+    TempFolders t;
     const QString base = QDir::tempPath() + "/Thalrex";
     QDir(base).removeRecursively();
     ASSERT_TRUE(QFile::link(t.path("elsewhere"), base));
-    EXPECT_EQ(StagingFolder(), QString());
-    RemoveStagingFolder();
+    {
+        ExportStaging staging;
+        EXPECT_EQ(staging.folder(), QString());
+    }
     EXPECT_TRUE(QFileInfo(base).isSymLink());
     QFile::remove(base);
 }

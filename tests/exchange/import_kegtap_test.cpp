@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
-#include "testdesktop.h"
+#include "fake_exchange_host.h"
+#include "test_desktop.h"
 
-#include "exchange/partyimport.h"
+#include "exchange/kegtap_library.h"
+#include "exchange/party_importer.h"
 #include "kegtap/writer/tank_writer.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -34,12 +34,12 @@ class ImportWithKegtap : public testing::Test {
 protected:
     TempFolders t;
     TestDesktop d;
-    FakeHost host;
-    QMenu Import1;
+    FakeExchangeHost host{d, t.folders};
+    const bool copied = QFile::copy(KEGTAP_LIBRARY, t.program + "libkegtap.so");
+    KegtapLibrary kegtap{t.program + "libkegtap.so", d};
+    PartyImporter importer{host, kegtap};
 
-    void SetUp() override {
-        ASSERT_TRUE(QFile::copy(KEGTAP_LIBRARY, t.folders.program + "libkegtap.so"));
-    }
+    void SetUp() override { ASSERT_TRUE(copied); }
     QString saveParty(const QString &name, const std::vector<uint8_t> &tank) {
         return t.write("docs/Dungeon Siege/Save/" + name,
                        QByteArray(reinterpret_cast<const char *>(tank.data()), tank.size()));
@@ -51,26 +51,34 @@ protected:
 };
 
 TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
-    saveParty("Hero one.dsparty", heroTank());
-    TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
-    ASSERT_EQ(Import1.actions()[0]->text(), "&Hero one");
-    Import1.actions()[0]->trigger();
+    const QString party = saveParty("Hero one.dsparty", heroTank());
+    importer.importParty(party);
 
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero one/"});
     EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/Party.gas"), "[party]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/Portrait-0.bmp"), "BM portrait");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(d.busyDepth(), 0);
 
     // Again into the same folder: its files are replaced, others stay.
     t.write("bin/Imports/Hero one/Info.gas", "edited");
     t.write("bin/Imports/Hero one/notes.txt", "mine");
-    Import1.actions()[0]->trigger();
+    importer.importParty(party);
     EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/notes.txt"), "mine");
     EXPECT_EQ(host.opened.size(), 2);
+}
+
+TEST_F(ImportWithKegtap, BrowsedPartyIsImportedAndItsFolderKeptForThePicker) {
+    const QString elsewhere = t.path("elsewhere/");
+    QDir().mkpath(elsewhere);
+    QFile::rename(saveParty("Hero.dsparty", heroTank()), elsewhere + "Hero.dsparty");
+    QString pickerFolder = t.folders.save;
+    d.expectFilePick(elsewhere + "Hero.dsparty");
+    importer.browse(pickerFolder);
+    EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
+    EXPECT_EQ(pickerFolder, elsewhere);
 }
 
 TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
@@ -86,17 +94,16 @@ TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
         {"truncated", [](auto &tank) { tank.resize(100); },
          "Import failed.\rTank file is damaged."},
     };
-    TPartyImport import(host, t.folders, &Import1);
     for (const Case &c : cases) {
         std::vector<uint8_t> tank = good;
         c.damage(tank);
-        d.ExpectMessage(c.message, MsgAnswer::Ok);
-        import.ImportParty(saveParty(QString(c.name) + ".dsparty", tank));
-        ASSERT_TRUE(d.AllAnswered()) << c.name;
-        EXPECT_EQ(d.Prompts().back().type, MsgType::Error);
+        d.expectMessage(c.message, MsgAnswer::Ok);
+        importer.importParty(saveParty(QString(c.name) + ".dsparty", tank));
+        ASSERT_TRUE(d.allAnswered()) << c.name;
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
     }
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(d.busyDepth(), 0);
 }
 
 TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
@@ -104,22 +111,21 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     std::vector<uint8_t> tank = heroTank(&layout);
     tank[layout.files[0].storedPosition] ^= 0xFF; // Info.gas, stored raw
     const QString party = saveParty("Hero.dsparty", tank);
-    TPartyImport import(host, t.folders, &Import1);
 
     const QString warning = "Extracted file Info.gas CRC32 does not tally!\nContinue?";
-    d.ExpectMessage(warning, MsgAnswer::No)
-        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    import.ImportParty(party);
-    ASSERT_EQ(d.Prompts().size(), 2u);
-    EXPECT_EQ(d.Prompts()[0].caption, "Warning");
-    EXPECT_EQ(d.Prompts()[0].type, MsgType::Warning);
-    EXPECT_EQ(d.Prompts()[0].buttons, MsgButtons::YesNo);
-    EXPECT_EQ(d.Prompts()[0].defaultAnswer, MsgAnswer::No);
+    d.expectMessage(warning, MsgAnswer::No)
+        .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
+    importer.importParty(party);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[0].caption, "Warning");
+    EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
+    EXPECT_EQ(d.prompts()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(d.prompts()[0].defaultAnswer, MsgAnswer::No);
     EXPECT_TRUE(host.opened.isEmpty());
 
-    d.ExpectMessage(warning, MsgAnswer::Yes);
-    import.ImportParty(party);
-    EXPECT_EQ(d.Prompts().size(), 3u); // only the warning
+    d.expectMessage(warning, MsgAnswer::Yes);
+    importer.importParty(party);
+    EXPECT_EQ(d.prompts().size(), 3u); // only the warning
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
 }
 
@@ -129,12 +135,12 @@ TEST_F(ImportWithKegtap, EntryNamesInWarningsAreGameText) {
         Node::folder("", {Node::file("R\xE9sum\xE9.txt", bytes("notes"), {Format::Raw, 0, 0})}), {},
         &layout);
     tank[layout.files[0].storedPosition] ^= 0xFF;
-    TPartyImport import(host, t.folders, &Import1);
-
-    d.ExpectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
-        .ExpectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    import.ImportParty(saveParty("Notes.dsparty", tank));
-    EXPECT_TRUE(d.AllAnswered());
+    d.expectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
+        .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
+    importer.importParty(saveParty("Notes.dsparty", tank));
+    EXPECT_TRUE(d.allAnswered());
+    // The unpacked name is no UTF-8, which the temporary folder's removal cannot name.
+    std::filesystem::remove_all(QFile::encodeName(t.folders.imports).toStdString());
 }
 
 } // namespace

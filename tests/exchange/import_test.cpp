@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fakehost.h"
-#include "testdesktop.h"
+#include "fake_exchange_host.h"
+#include "test_desktop.h"
 
-#include "exchange/partyimport.h"
+#include "exchange/kegtap_library.h"
+#include "exchange/party_importer.h"
 
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,10 +15,9 @@ class Import : public testing::Test {
 protected:
     TempFolders t;
     TestDesktop d;
-    FakeHost host;
-    QMenu Import1;
+    FakeExchangeHost host{d, t.folders};
 
-    QString library() const { return t.folders.program + "libkegtap.so"; }
+    QString library() const { return t.program + "libkegtap.so"; }
     void installLibrary(const QString &from) {
         QFile::remove(library());
         ASSERT_TRUE(QFile::copy(from, library())) << from.toStdString();
@@ -26,57 +25,42 @@ protected:
     QString saveParty(const QString &name) {
         return t.write("docs/Dungeon Siege/Save/" + name, "not read here");
     }
-    QStringList captions() const {
-        QStringList texts;
-        for (QAction *a : Import1.actions())
-            texts << (a->isSeparator() ? "-" : a->text());
-        return texts;
-    }
     QStringList imports() const {
         return QDir(t.folders.imports).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
 };
 
-TEST_F(Import, SavedPartiesAreListedSortedAndRebuiltOnEachOpening) {
-    t.write("bin/libkegtap.so", "present");
-    for (const char *name : {"b.dsparty", "A.dsparty", "c.DSPARTY", "notes.txt"})
+TEST_F(Import, PartiesOfAFolderAreItsPartyFilesSortedWithoutRegardToCase) {
+    for (const char *name :
+         {"b.dsparty", "A.dsparty", "c.DSPARTY", "notes.txt", "Bob & Co.dsparty"})
         saveParty(name);
     QDir().mkpath(t.folders.save + "folder.dsparty");
-    TPartyImport import(host, t.folders, &Import1);
-
-    EXPECT_EQ(captions(), QStringList({"-", "&Browse..."}));
-    import.RefreshImportMenu();
-    import.RefreshImportMenu();
-    EXPECT_TRUE(Import1.menuAction()->isEnabled());
-    EXPECT_EQ(captions(), QStringList({"&A", "b", "&c", "-", "&Browse..."}));
-    EXPECT_EQ(Import1.actions()[1]->statusTip(), "<My Documents>/Dungeon Siege/Save/b.dsparty");
-    EXPECT_EQ(Import1.actions().last()->statusTip(), "Browse for dsparty file");
-
-    QFile::remove(t.folders.save + "b.dsparty");
-    saveParty("Bob & Co.dsparty");
-    import.RefreshImportMenu();
-    EXPECT_EQ(captions(), QStringList({"&A", "B&ob && Co", "&c", "-", "&Browse..."}));
+    QStringList found;
+    for (const SavedParty &party : PartyImporter::partiesIn(t.folders.save))
+        found << party.name + " " + party.path.mid(t.folders.save.size());
+    EXPECT_EQ(found, QStringList({"A A.dsparty", "b b.dsparty", "Bob & Co Bob & Co.dsparty",
+                                  "c c.DSPARTY"}));
+    EXPECT_TRUE(PartyImporter::partiesIn(t.path("missing")).isEmpty());
 }
 
-TEST_F(Import, MissingLibraryDisablesImport) {
-    saveParty("Hero.dsparty");
-    TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
-    EXPECT_FALSE(Import1.menuAction()->isEnabled());
-    EXPECT_FALSE(import.binding().LibraryFound());
-    EXPECT_EQ(captions(), QStringList({"-", "&Browse..."}));
+TEST_F(Import, MissingLibraryMakesImportUnavailable) {
+    for (bool present : {false, true}) {
+        if (present)
+            t.write("bin/libkegtap.so", "present");
+        KegtapLibrary kegtap(library(), d);
+        EXPECT_EQ(PartyImporter(host, kegtap).isAvailable(), present);
+    }
 }
 
 TEST_F(Import, CancelAtAskToSaveCreatesNothing) {
     t.write("bin/libkegtap.so", "not loaded");
-    saveParty("Hero.dsparty");
-    TPartyImport import(host, t.folders, &Import1);
-    import.RefreshImportMenu();
+    KegtapLibrary kegtap(library(), d);
+    PartyImporter importer(host, kegtap);
     host.askToSaveAnswer = false;
-    Import1.actions()[0]->trigger();
+    importer.importParty(saveParty("Hero.dsparty"));
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
@@ -89,45 +73,48 @@ TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
     };
     for (const Case &c : cases) {
         installLibrary(c.library);
-        TPartyImport import(host, t.folders, &Import1);
+        KegtapLibrary kegtap(library(), d);
+        PartyImporter importer(host, kegtap);
         for (int attempt = 0; attempt < 2; ++attempt) {
             try {
-                import.ImportParty(party);
+                importer.importParty(party);
                 ADD_FAILURE() << "imported with " << c.message.toStdString();
             } catch (const std::runtime_error &e) {
                 EXPECT_EQ(QString(e.what()), c.message);
             }
+            EXPECT_EQ(d.busyDepth(), 0);
         }
     }
     EXPECT_TRUE(host.opened.isEmpty());
-    EXPECT_TRUE(d.Prompts().empty());
+    EXPECT_TRUE(d.prompts().empty());
 }
 
 TEST_F(Import, PartyNameThatIsNoFolderNameImportsNothing) {
     t.write("bin/libkegtap.so", "not loaded");
-    TPartyImport import(host, t.folders, &Import1);
+    KegtapLibrary kegtap(library(), d);
+    PartyImporter importer(host, kegtap);
     for (const char *name : {"...dsparty", ".dsparty"})
-        EXPECT_THROW(import.ImportParty(saveParty(name)), std::runtime_error) << name;
+        EXPECT_THROW(importer.importParty(saveParty(name)), std::runtime_error) << name;
     EXPECT_TRUE(imports().isEmpty());
-    EXPECT_TRUE(QDir(t.folders.program).entryList(QDir::Dirs | QDir::NoDotAndDotDot) ==
-                QStringList{"Imports"});
+    EXPECT_EQ(QDir(t.program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Imports"});
+    EXPECT_EQ(d.busyDepth(), 0);
 }
 
 TEST_F(Import, BrowseKeepsTheFolderOfASuccessfulChoiceOnly) {
     installLibrary(NOEXTRACT_LIBRARY);
-    TPartyImport import(host, t.folders, &Import1);
-    EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
+    KegtapLibrary kegtap(library(), d);
+    PartyImporter importer(host, kegtap);
+    QString pickerFolder = t.folders.save;
     const QString elsewhere = t.write("elsewhere/Hero.dsparty", "party");
-    d.ExpectFilePick(QString()).ExpectFilePick(elsewhere).ExpectMessage(
-        "ExtractFilesFromTankFile not found in " + library(), MsgAnswer::Ok);
-    Import1.actions().last()->trigger(); // cancelled
-    Import1.actions().last()->trigger(); // the import fails
+    d.expectFilePick(QString()).expectFilePick(elsewhere);
+    importer.browse(pickerFolder);                                   // cancelled
+    EXPECT_THROW(importer.browse(pickerFolder), std::runtime_error); // the import fails
 
-    ASSERT_EQ(d.Prompts().size(), 3u);
-    EXPECT_EQ(d.Prompts()[0].file.title, "Select Savegame Tank File");
-    EXPECT_EQ(d.Prompts()[0].file.filter, "Savegame (*.dsparty)");
-    EXPECT_EQ(d.Prompts()[0].file.initialFolder, t.folders.save);
-    EXPECT_EQ(import.dlgOpenTankInitialDir, t.folders.save);
+    ASSERT_EQ(d.prompts().size(), 2u);
+    EXPECT_EQ(d.prompts()[0].file.title, "Select Savegame Tank File");
+    EXPECT_EQ(d.prompts()[0].file.filter, "Savegame (*.dsparty)");
+    EXPECT_EQ(d.prompts()[0].file.initialFolder, t.folders.save);
+    EXPECT_EQ(pickerFolder, t.folders.save);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exchange/accesskeys.h"
 #include "exchange/paths.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +9,4 @@ TEST(ExchangePaths, SafePathComponent) {
     for (QString name : {QString(), QString("."), QString(".."), QString("a/b"), QString("/"),
                          QString("a") + QChar(0) + "b"})
         EXPECT_FALSE(isSafePathComponent(name)) << name.toStdString();
-}
-
-TEST(ExchangeAccessKeys, FirstFreeLetterOfEachCaption) {
-    EXPECT_EQ(withAccessKeys({"Ulf", "ulrike", "Bob", "A&B", "uu"}, "b"),
-              QStringList({"&Ulf", "u&lrike", "B&ob", "&A&&B", "uu"}));
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// One QApplication for every test of this program, and a temporary folder of its own, so that
+// One QCoreApplication for every test of this program, and a temporary folder of its own, so that
 // test processes running side by side never share a staging folder.
 namespace {
 class QtEnvironment : public testing::Environment {
@@ -12,14 +12,14 @@ public:
         static int argc = 1;
         static char name[] = "exchange_tests";
         static char *argv[] = {name, nullptr};
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
-        app = new QApplication(argc, argv);
+        qputenv("TMPDIR", m_tmp.path().toLocal8Bit());
+        m_app = new QCoreApplication(argc, argv);
     }
-    void TearDown() override { delete app; }
+    void TearDown() override { delete m_app; }
 
 private:
-    QTemporaryDir tmp;
-    QApplication *app = nullptr;
+    QTemporaryDir m_tmp;
+    QCoreApplication *m_app = nullptr;
 };
 
 [[maybe_unused]] testing::Environment *const environment =

@@ -13,7 +13,7 @@
 
 namespace {
 
-size_t FilesIn(const TempFolder &folder) {
+size_t filesIn(const TempFolder &folder) {
     return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
                                              std::filesystem::directory_iterator()));
 }
@@ -22,18 +22,18 @@ TEST(DiskFile, ReadGivesEveryByte) {
     TempFolder folder;
     const std::string bytes("a\0b\r\n\xff", 6);
     WriteAll(folder / "f", bytes);
-    EXPECT_EQ(ReadFileBytes(folder / "f"), bytes);
+    EXPECT_EQ(readFileBytes(folder / "f"), bytes);
     WriteAll(folder / "empty", "");
-    EXPECT_EQ(ReadFileBytes(folder / "empty"), "");
+    EXPECT_EQ(readFileBytes(folder / "empty"), "");
 }
 
 TEST(DiskFile, ReadOfAMissingFileOrAFolderFailsWithTheOpenError) {
     TempFolder folder;
     for (const std::string &name : {folder / "missing", folder.Path().string()}) {
         try {
-            ReadFileBytes(name);
+            readFileBytes(name);
             FAIL() << name;
-        } catch (const EFileError &error) {
+        } catch (const FileError &error) {
             EXPECT_EQ(error.what(), "Cannot open file " + name);
         }
     }
@@ -42,14 +42,14 @@ TEST(DiskFile, ReadOfAMissingFileOrAFolderFailsWithTheOpenError) {
 TEST(DiskFile, ReplaceWritesTheBytesKeepsTheModeAndLeavesNoTemporaryFile) {
     TempFolder folder;
     const std::string target = folder / "Info.gas";
-    ReplaceFileAtomically(target, "first");
+    replaceFileAtomically(target, "first");
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    ReplaceFileAtomically(target, "second");
+    replaceFileAtomically(target, "second");
     EXPECT_EQ(ReadAll(target), "second");
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
@@ -67,8 +67,8 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
     std::string message;
     try {
-        ReplaceFileAtomically(target, std::string(10000, 'n'));
-    } catch (const EFileError &error) {
+        replaceFileAtomically(target, std::string(10000, 'n'));
+    } catch (const FileError &error) {
         message = error.what();
     }
     ::setrlimit(RLIMIT_FSIZE, &saved);
@@ -76,32 +76,28 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
 
     EXPECT_EQ(message, "Cannot create file " + target + "\r\n" + std::strerror(EFBIG));
     EXPECT_EQ(ReadAll(target), old);
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, ReplacingAFolderFailsWithTheCreateError) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "Info.gas");
     try {
-        ReplaceFileAtomically(folder / "Info.gas", "x");
+        replaceFileAtomically(folder / "Info.gas", "x");
         FAIL();
-    } catch (const EFileError &error) {
+    } catch (const FileError &error) {
         EXPECT_EQ(error.what(),
                   "Cannot create file " + folder / "Info.gas" + "\r\n" + std::strerror(EISDIR));
     }
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Info.gas"));
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
-
-} // namespace
-
-namespace {
 
 TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
     TempFolder folder;
     const std::string target = folder / "Portrait-0.bmp";
     std::string written;
-    ReplaceFileAtomically(target, [&](const std::string &path) {
+    replaceFileAtomically(target, [&](const std::string &path) {
         written = path;
         WriteAll(path, "new");
     });
@@ -110,36 +106,36 @@ TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
     EXPECT_NE(written, target);
 
     try {
-        ReplaceFileAtomically(target, [](const std::string &path) {
+        replaceFileAtomically(target, [](const std::string &path) {
             WriteAll(path, "half");
             throw std::runtime_error("Cannot create file " + path);
         });
         FAIL();
-    } catch (const EFileError &error) {
+    } catch (const FileError &error) {
         EXPECT_EQ(error.what(), "Cannot create file " + target);
     }
     EXPECT_EQ(ReadAll(target), "new");
-    EXPECT_EQ(FilesIn(folder), 1u);
+    EXPECT_EQ(filesIn(folder), 1u);
 }
 
 TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
     // Writers such as QSaveFile put a new file at the path they are given.
     TempFolder folder;
     const std::string target = folder / "Portrait-0.bmp";
-    ReplaceFileAtomically(target, [](const std::string &path) {
+    replaceFileAtomically(target, [](const std::string &path) {
         const std::string own = path + ".own";
         WriteAll(own, "picture");
         ::chmod(own.c_str(), 0600);
         std::filesystem::rename(own, path);
     });
-    ReplaceFileAtomically(folder / "Info.gas", "text");
+    replaceFileAtomically(folder / "Info.gas", "text");
     struct stat picture {
     }, gas{};
     ASSERT_EQ(::stat(target.c_str(), &picture), 0);
     ASSERT_EQ(::stat((folder / "Info.gas").c_str(), &gas), 0);
     EXPECT_EQ(ReadAll(target), "picture");
     EXPECT_EQ(picture.st_mode & 07777, gas.st_mode & 07777);
-    EXPECT_EQ(FilesIn(folder), 2u);
+    EXPECT_EQ(filesIn(folder), 2u);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/bowels.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 #include "tests/gas/gas_shape.h"
 #include "tests/gas/temp_folder.h"
 
@@ -21,7 +21,7 @@ void PrintTo(const ParseCase &c, std::ostream *os) {
 class GasParse : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(GasParse, ReadsTheTreeByTheDocumentRules) {
-    EXPECT_EQ(Shape(ParseText(GetParam().text).Root), GetParam().shape) << GetParam().what;
+    EXPECT_EQ(shape(parseText(GetParam().text).root()), GetParam().shape) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,12 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
 class GasBroken : public testing::TestWithParam<const char *> {};
 
 TEST_P(GasBroken, FailsWithTheStructureError) {
-    TBowels doc;
-    doc.SetLines(GetParam());
+    GasDocument doc;
+    doc.setLines(GetParam());
     try {
-        doc.Load();
+        doc.load();
         FAIL() << "parsed: " << GetParam();
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         EXPECT_STREQ(error.what(), "Gas file structure could not be read");
     }
 }
@@ -81,52 +81,52 @@ INSTANTIATE_TEST_SUITE_P(Cases, GasBroken,
                                          "[a]{x=1;", "[a]{[b]{}", "[a]{x=\"open;}", "[a]{[b"));
 
 TEST(GasLoad, FailedParseKeepsTheTreeBuiltSoFar) {
-    TBowels doc;
-    doc.SetLines("[a]{x=1;[b]{y=2;");
-    EXPECT_THROW(doc.Load(), EDSFailed);
-    EXPECT_EQ(Shape(doc.Root), "[a]{<x=1>[b]{<y=2>}}");
+    GasDocument doc;
+    doc.setLines("[a]{x=1;[b]{y=2;");
+    EXPECT_THROW(doc.load(), OperationError);
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>[b]{<y=2>}}");
 }
 
 TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
     TempFolder folder;
     WriteAll(folder / "a.gas", std::string("[a]{x=1;}\0[b]{}", 15));
-    TBowels doc;
-    doc.Load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.Root), "[a]{<x=1>}");
+    GasDocument doc;
+    doc.load(folder / "a.gas");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 
     WriteAll(folder / "b.gas", std::string("[a]{x=1;\0}", 10));
-    EXPECT_THROW(doc.Load(folder / "b.gas"), EDSFailed);
+    EXPECT_THROW(doc.load(folder / "b.gas"), OperationError);
 }
 
 TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
     TempFolder folder;
     WriteAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
-    TBowels doc;
-    doc.Load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.Root), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
+    GasDocument doc;
+    doc.load(folder / "a.gas");
+    EXPECT_EQ(shape(doc.root()), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
 }
 
 TEST(GasLoad, LoadingAgainReplacesTheTree) {
     TempFolder folder;
     WriteAll(folder / "a.gas", "[a]\r\n{\r\n\tx = 1;\r\n}\r\n");
-    TBowels doc = ParseText("[old]{[deep]{k=v;}}");
-    doc.Load(folder / "a.gas");
-    EXPECT_EQ(Shape(doc.Root), "[a]{<x=1>}");
+    GasDocument doc = parseText("[old]{[deep]{k=v;}}");
+    doc.load(folder / "a.gas");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 }
 
 TEST(GasLoad, MissingFileFailsWithTheFileErrorAndKeepsTheDocument) {
     TempFolder folder;
-    TBowels doc = ParseText("[a]{x=1;}");
+    GasDocument doc = parseText("[a]{x=1;}");
     try {
-        doc.Load(folder / "none.gas");
+        doc.load(folder / "none.gas");
         FAIL();
-    } catch (const EFileError &error) {
+    } catch (const FileError &error) {
         EXPECT_EQ(error.what(), "Cannot open file " + folder / "none.gas");
     }
-    EXPECT_EQ(Shape(doc.Root), "[a]{<x=1>}");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 }
 
-std::string NestedText(int depth) {
+std::string nestedText(int depth) {
     std::string text;
     for (int i = 0; i < depth; ++i)
         text += "[b]{";
@@ -135,22 +135,22 @@ std::string NestedText(int depth) {
 
 TEST(GasLoad, DeepNestingNeitherOverflowsNorLosesBlocks) {
     const int depth = 200000;
-    TBowels doc = ParseText(NestedText(depth));
-    const TGasBlock *block = &doc.Root;
+    GasDocument doc = parseText(nestedText(depth));
+    const GasBlock *block = &doc.root();
     int levels = 0;
-    while (!block->empty() && block->front().Child) {
-        block = block->front().Child.get();
+    while (!block->empty() && block->front().child) {
+        block = block->front().child.get();
         ++levels;
     }
     EXPECT_EQ(levels, depth);
-    EXPECT_EQ(Shape(*block), "<k=v>");
-    doc.Clear();
-    EXPECT_TRUE(doc.Root.empty());
+    EXPECT_EQ(shape(*block), "<k=v>");
+    doc.clear();
+    EXPECT_TRUE(doc.root().empty());
 }
 
 TEST(GasLoad, DeepNestingWritesAndReadsBack) {
-    std::string written = ParseText(NestedText(1000)).Text();
-    EXPECT_EQ(ParseText(written).Text(), written);
+    std::string written = parseText(nestedText(1000)).text();
+    EXPECT_EQ(parseText(written).text(), written);
     EXPECT_NE(written.find("\n" + std::string(1000, '\t') + "k = v;\r\n"), std::string::npos);
 }
 

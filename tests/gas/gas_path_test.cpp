@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/bowels.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 #include "tests/gas/gas_shape.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const char *const kParty = "[party]{"
-                           "[members]{[0]{[member]{gold=5;screen_name=\"Hero\";"
-                           "[skins]{0=b_c_ecm_sk;1=;}}}}"
-                           "[party]{gold=100;hero_index=0;}"
-                           "gold=7;}";
+const char *const partyText = "[party]{"
+                              "[members]{[0]{[member]{gold=5;screen_name=\"Hero\";"
+                              "[skins]{0=b_c_ecm_sk;1=;}}}}"
+                              "[party]{gold=100;hero_index=0;}"
+                              "gold=7;}";
 
 struct GetCase {
     const char *path;
@@ -26,7 +26,7 @@ void PrintTo(const GetCase &c, std::ostream *os) {
 class GasGet : public testing::TestWithParam<GetCase> {};
 
 TEST_P(GasGet, FindsTheFirstMatchWithoutRegardToCase) {
-    EXPECT_EQ(ParseText(kParty).GetValue(GetParam().path), GetParam().value) << GetParam().path;
+    EXPECT_EQ(parseText(partyText).value(GetParam().path), GetParam().value) << GetParam().path;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,74 +41,74 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(GasPath, DuplicateKeysAndBlocksUseTheFirstMatch) {
-    TBowels doc = ParseText("[a]{k=1;k=2;[b]{x=first;}[B]{x=second;}}");
-    EXPECT_EQ(doc.GetValue("a\rk"), "1");
-    EXPECT_EQ(doc.GetValue("a\rb\rx"), "first");
-    doc.SetValue("a\rk", "9");
-    doc.SetValue("a\rb\rx", "");
-    EXPECT_EQ(Shape(doc.Root), "[a]{<k=9><k=2>[b]{}[B]{<x=second>}}");
+    GasDocument doc = parseText("[a]{k=1;k=2;[b]{x=first;}[B]{x=second;}}");
+    EXPECT_EQ(doc.value("a\rk"), "1");
+    EXPECT_EQ(doc.value("a\rb\rx"), "first");
+    doc.setValue("a\rk", "9");
+    doc.setValue("a\rb\rx", "");
+    EXPECT_EQ(shape(doc.root()), "[a]{<k=9><k=2>[b]{}[B]{<x=second>}}");
 }
 
 TEST(GasPath, StatementsWithoutEqualsAreNeitherKeysNorBlocks) {
-    TBowels doc = ParseText("[a]{flag;b;[b]{flag=1;}}");
-    EXPECT_EQ(doc.GetValue("a\rflag"), "");
-    EXPECT_EQ(doc.GetValue("a\rb\rflag"), "1");
+    GasDocument doc = parseText("[a]{flag;b;[b]{flag=1;}}");
+    EXPECT_EQ(doc.value("a\rflag"), "");
+    EXPECT_EQ(doc.value("a\rb\rflag"), "1");
 }
 
 TEST(GasPath, SetReplacesInPlaceWithTheCallersKeySpelling) {
-    TBowels doc = ParseText("[a]{Gold=1;x=2;}");
-    doc.SetValue("A\rGOLD", "5");
-    EXPECT_EQ(Shape(doc.Root), "[a]{<GOLD=5><x=2>}");
+    GasDocument doc = parseText("[a]{Gold=1;x=2;}");
+    doc.setValue("A\rGOLD", "5");
+    EXPECT_EQ(shape(doc.root()), "[a]{<GOLD=5><x=2>}");
 }
 
 TEST(GasPath, SetAppendsAMissingKeyAfterNestedBlocks) {
-    TBowels doc = ParseText("[a]{x=1;[b]{}}");
-    doc.SetValue("a\ry", "two words");
-    EXPECT_EQ(Shape(doc.Root), "[a]{<x=1>[b]{}<y=two words>}");
+    GasDocument doc = parseText("[a]{x=1;[b]{}}");
+    doc.setValue("a\ry", "two words");
+    EXPECT_EQ(shape(doc.root()), "[a]{<x=1>[b]{}<y=two words>}");
 }
 
 TEST(GasPath, SetWithAnEmptyValueRemovesTheStatement) {
-    TBowels doc = ParseText("[a]{x=1;y=2;}");
-    doc.SetValue("a\rx", "");
-    doc.SetValue("a\rnone", "");
-    EXPECT_EQ(doc.GetValue("a\rx"), "");
-    EXPECT_EQ(doc.Text(), "[a]\r\n{\r\n\ty = 2;\r\n}\r\n");
+    GasDocument doc = parseText("[a]{x=1;y=2;}");
+    doc.setValue("a\rx", "");
+    doc.setValue("a\rnone", "");
+    EXPECT_EQ(doc.value("a\rx"), "");
+    EXPECT_EQ(doc.text(), "[a]\r\n{\r\n\ty = 2;\r\n}\r\n");
 }
 
 TEST(GasPath, MissingBlockIsAListErrorAndChangesNothing) {
-    TBowels doc = ParseText(kParty);
-    const std::string before = doc.Text();
+    GasDocument doc = parseText(partyText);
+    const std::string before = doc.text();
     for (const char *path :
          {"party\rmembers\r1\rmember\rgold", "info\rhero_name", "party\rgold\rx"}) {
         try {
-            doc.SetValue(path, "1");
+            doc.setValue(path, "1");
             FAIL() << path;
-        } catch (const EListError &error) {
+        } catch (const GasPathError &error) {
             EXPECT_STREQ(error.what(), "List index out of bounds (-1)");
         }
-        EXPECT_THROW(doc.GetValue(path), EListError);
+        EXPECT_THROW(doc.value(path), GasPathError);
     }
-    EXPECT_EQ(doc.Text(), before);
+    EXPECT_EQ(doc.text(), before);
 }
 
 TEST(GasPath, EmptyDocumentFailsAsSoonAsAPathNeedsABlock) {
-    TBowels doc;
-    EXPECT_THROW(doc.GetValue("party\rgold"), EListError);
-    EXPECT_THROW(doc.SetValue("party\rgold", "1"), EListError);
+    GasDocument doc;
+    EXPECT_THROW(doc.value("party\rgold"), GasPathError);
+    EXPECT_THROW(doc.setValue("party\rgold", "1"), GasPathError);
 }
 
 TEST(GasPath, ChildGivesBlocksAndRejectsIndexesOutsideTheList) {
-    TBowels doc = ParseText("[a]{x=1;[b]{y=2;}}");
-    TGasBlock *a = TBowels::Child(doc.Root, 0);
+    GasDocument doc = parseText("[a]{x=1;[b]{y=2;}}");
+    GasBlock *a = GasDocument::child(doc.root(), 0);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(TBowels::Child(*a, 0), nullptr);
-    ASSERT_NE(TBowels::Child(*a, 1), nullptr);
-    EXPECT_EQ(Shape(*TBowels::Child(*a, 1)), "<y=2>");
+    EXPECT_EQ(GasDocument::child(*a, 0), nullptr);
+    ASSERT_NE(GasDocument::child(*a, 1), nullptr);
+    EXPECT_EQ(shape(*GasDocument::child(*a, 1)), "<y=2>");
     for (int index : {-1, 2}) {
         try {
-            TBowels::Child(*a, index);
+            GasDocument::child(*a, index);
             FAIL() << index;
-        } catch (const EListError &error) {
+        } catch (const GasPathError &error) {
             EXPECT_EQ(error.what(), "List index out of bounds (" + std::to_string(index) + ")");
         }
     }

@@ -1,24 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 
 #include <string>
 #include <string_view>
 
 // A compact picture of a tree for comparisons: a block as [name]{...}, a statement as <text>.
-inline std::string Shape(const TGasBlock &block) {
+inline std::string shape(const GasBlock &block) {
     std::string out;
-    for (const TGasEntry &entry : block)
-        out += entry.Child ? "[" + entry.Text + "]{" + Shape(*entry.Child) + "}"
-                           : "<" + entry.Text + ">";
+    for (const GasNode &entry : block)
+        out += entry.child ? "[" + entry.text + "]{" + shape(*entry.child) + "}"
+                           : "<" + entry.text + ">";
     return out;
 }
 
 // A document parsed from a text, as a template text is.
-inline TBowels ParseText(std::string_view text) {
-    TBowels doc;
-    doc.SetLines(text);
-    doc.Load();
+inline GasDocument parseText(std::string_view text) {
+    GasDocument doc;
+    doc.setLines(text);
+    doc.load();
     return doc;
+}
+
+// The text with each LF line end made CR LF, as the Gas writer ends lines.
+inline std::string withCrLf(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/bowels.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 #include "tests/gas/gas_shape.h"
 #include "tests/gas/temp_folder.h"
 
@@ -12,9 +12,9 @@
 namespace {
 
 TEST(GasWrite, WritesTheGameLayoutWithTabsAndCrLf) {
-    TBowels doc = ParseText("[party]{[members]{[0]{hero_name = \"Hero\"; gold = 100; 1 = ; "
-                            "creator_id = 'GPG!'; flag; ;}}[party]{gold=100;hero_index=0;}}");
-    EXPECT_EQ(doc.Text(), "[party]\r\n"
+    GasDocument doc = parseText("[party]{[members]{[0]{hero_name = \"Hero\"; gold = 100; 1 = ; "
+                                "creator_id = 'GPG!'; flag; ;}}[party]{gold=100;hero_index=0;}}");
+    EXPECT_EQ(doc.text(), "[party]\r\n"
                           "{\r\n"
                           "\t[members]\r\n"
                           "\t{\r\n"
@@ -37,35 +37,35 @@ TEST(GasWrite, WritesTheGameLayoutWithTabsAndCrLf) {
 }
 
 TEST(GasWrite, OnlyTheFirstEqualsSignIsSpaced) {
-    EXPECT_EQ(ParseText("[a]{k = \"x=y\";}").Text(), "[a]\r\n{\r\n\tk = \"x=y\";\r\n}\r\n");
+    EXPECT_EQ(parseText("[a]{k = \"x=y\";}").text(), "[a]\r\n{\r\n\tk = \"x=y\";\r\n}\r\n");
 }
 
 TEST(GasWrite, WrittenTextReadsBackToTheSameText) {
-    std::string first = ParseText("junk [a]{ v = two words; [b] {x=\"q; }\";} tail } [c]{}").Text();
+    std::string first = parseText("junk [a]{ v = two words; [b] {x=\"q; }\";} tail } [c]{}").text();
     EXPECT_EQ(first, "[a]\r\n{\r\n\tv = twowords;\r\n\t[b]\r\n\t{\r\n\t\tx = \"q; }\";\r\n"
                      "\t}\r\n}\r\n");
-    EXPECT_EQ(ParseText(first).Text(), first);
+    EXPECT_EQ(parseText(first).text(), first);
 }
 
 TEST(GasWrite, SaveWritesTheFileAndCanRepeat) {
     TempFolder folder;
-    TBowels doc = ParseText("[a]{x=1;}");
-    doc.Save(folder / "a.gas");
-    doc.SetValue("a\rx", "2");
-    doc.Save(folder / "a.gas");
+    GasDocument doc = parseText("[a]{x=1;}");
+    doc.save(folder / "a.gas");
+    doc.setValue("a\rx", "2");
+    doc.save(folder / "a.gas");
     EXPECT_EQ(ReadAll(folder / "a.gas"), "[a]\r\n{\r\n\tx = 2;\r\n}\r\n");
-    TBowels again;
-    again.Load(folder / "a.gas");
-    EXPECT_EQ(again.Text(), doc.Text());
+    GasDocument again;
+    again.load(folder / "a.gas");
+    EXPECT_EQ(again.text(), doc.text());
 }
 
 TEST(GasWrite, SaveIntoAMissingFolderFailsWithTheCreateError) {
     TempFolder folder;
     const std::string target = folder / "missing/a.gas";
     try {
-        ParseText("[a]{}").Save(target);
+        parseText("[a]{}").save(target);
         FAIL();
-    } catch (const EFileError &error) {
+    } catch (const FileError &error) {
         EXPECT_EQ(error.what(), "Cannot create file " + target + "\r\n" + std::strerror(ENOENT));
     }
 }

@@ -13,21 +13,21 @@ public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "thalrex_test_XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        m_path = ::mkdtemp(pattern.data());
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
 
-    const std::filesystem::path &Path() const { return path_; }
+    const std::filesystem::path &Path() const { return m_path; }
     // The full path of a name inside the folder.
-    std::string operator/(const std::string &name) const { return (path_ / name).string(); }
+    std::string operator/(const std::string &name) const { return (m_path / name).string(); }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 inline std::string ReadAll(const std::string &fileName) {

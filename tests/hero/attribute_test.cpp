@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/attribute.h"
 #include "hero/experience.h"
-#include "tests/hero/fake_displays.h"
 
 #include <gtest/gtest.h>
 
@@ -9,118 +8,93 @@
 
 namespace {
 
-long double Entry(int level) {
-    return static_cast<long double>(ExperienceTable[level]);
+long double entry(int level) {
+    return static_cast<long double>(experienceTable[level]);
 }
-const long double Top = Entry(150);
+const long double top = entry(maxLevel);
 
-// A skill that counts its change notifications.
+// A melee skill that counts its change notifications.
 struct CountedSkill {
     CountedSkill() {
-        skill.OnChange = [this](TDSSkill &) { ++changes; };
+        skill.onChange = [this](Skill &) { ++changes; };
     }
-    TDSMelee skill;
+    Skill skill{meleeShares};
     int changes = 0;
 };
 
 TEST(Attribute, FreshObjectsShowTheirMinimum) {
-    TDSStat stat;
-    TDSMelee skill;
-    EXPECT_EQ(stat.Level(), 10);
-    EXPECT_EQ(skill.Level(), 0);
-    EXPECT_EQ(stat.PercentOfLevel(), 0);
-    EXPECT_EQ(skill.PercentOfLevel(), 0);
-    EXPECT_TRUE(skill.Active());
-}
-
-TEST(Attribute, SharesOfEachSkillClass) {
-    const TDSSkill base;
-    const TDSMelee melee;
-    const TDSRanged ranged;
-    const TDSNature nature;
-    const TDSCombat combat;
-    const struct {
-        const TDSSkill &skill;
-        double s, d, i;
-    } cases[] = {{base, 0.34, 0.33, 0.33},
-                 {melee, 0.64, 0.27, 0.09},
-                 {ranged, 0.25, 0.62, 0.13},
-                 {nature, 0.09, 0.18, 0.73},
-                 {combat, 0.13, 0.17, 0.70}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(c.skill.StrengthShare(), c.s);
-        EXPECT_EQ(c.skill.DexterityShare(), c.d);
-        EXPECT_EQ(c.skill.IntelligenceShare(), c.i);
-    }
+    const Stat stat;
+    const Skill skill;
+    EXPECT_EQ(stat.level(), 10);
+    EXPECT_EQ(skill.level(), 0);
+    EXPECT_EQ(stat.percentOfLevel(), 0);
+    EXPECT_EQ(skill.committedPercentOfLevel(), 0);
 }
 
 TEST(Attribute, LoadingCommitsWithoutNotifying) {
     CountedSkill counted;
-    TDSMelee &skill = counted.skill;
-    FakeRow row;
-    row.Bind(skill);
-    skill.LoadExperience(35);
-    EXPECT_EQ(skill.Experience(), 35);
-    EXPECT_EQ(skill.CurrentLevel(), 0);
-    EXPECT_EQ(skill.PercentOfLevel(), 50);
-    EXPECT_EQ(skill.BaseLevel(), 0);
-    EXPECT_EQ(skill.BaseExperience(), 35);
-    EXPECT_EQ(skill.Delta(), 0);
+    Skill &skill = counted.skill;
+    skill.loadExperience(35);
+    EXPECT_EQ(skill.experience(), 35);
+    EXPECT_EQ(skill.baseExperience(), 35);
+    EXPECT_EQ(skill.delta(), 0);
+    EXPECT_EQ(skill.percentOfLevel(), 50);
+    skill.loadExperience(3350 + 500);
+    EXPECT_EQ(skill.level(), 5);
+    EXPECT_EQ(skill.baseLevel(), 5);
+    EXPECT_EQ(fractionText(skill.percentOfLevel()), ".3846");
+    EXPECT_EQ(skill.committedPercentOfLevel(), skill.percentOfLevel());
     EXPECT_EQ(counted.changes, 0);
-    EXPECT_TRUE(skill.Active());
-    // Only the final refresh reaches the displays.
-    skill.LoadExperience(3350 + 500);
-    EXPECT_EQ(row.LevelLabel.Captions, (std::vector<std::string>{"0", "5"}));
-    EXPECT_EQ(row.PctLabel.Captions, (std::vector<std::string>{".5", ".3846"}));
-    EXPECT_EQ(row.Level.Width, row.Level.LevelToWidth(5));
-    EXPECT_TRUE(row.Experience.Visible);
 }
 
 TEST(Attribute, LoadingKeepsWithinTheTable) {
-    TDSStat stat;
-    stat.LoadExperience(-500);
-    EXPECT_EQ(stat.Experience(), 0);
-    EXPECT_EQ(stat.BaseExperience(), 0);
-    EXPECT_EQ(stat.Level(), 10);
-    stat.LoadExperience(1e18L);
-    EXPECT_EQ(stat.Experience(), Top);
-    EXPECT_EQ(stat.BaseExperience(), Top);
-    EXPECT_EQ(stat.CurrentLevel(), 150);
-    EXPECT_EQ(stat.Level(), 160);
-    EXPECT_EQ(stat.PercentOfLevel(), 0);
+    Stat stat;
+    stat.loadExperience(-500);
+    EXPECT_EQ(stat.experience(), 0);
+    EXPECT_EQ(stat.baseExperience(), 0);
+    EXPECT_EQ(stat.level(), 10);
+    stat.loadExperience(1e18L);
+    EXPECT_EQ(stat.experience(), top);
+    EXPECT_EQ(stat.baseExperience(), top);
+    EXPECT_EQ(stat.level(), 160);
+    EXPECT_EQ(stat.percentOfLevel(), 0);
 }
 
 TEST(Attribute, SettingTheCurrentAmountChangesNothing) {
     CountedSkill counted;
-    counted.skill.LoadExperience(100);
-    counted.skill.SetExperience(100);
+    counted.skill.loadExperience(100);
+    counted.skill.setExperience(100);
     EXPECT_EQ(counted.changes, 0);
-    counted.skill.SetExperience(120);
-    EXPECT_EQ(counted.changes, 1);
-    counted.skill.SetExperience(120);
+    counted.skill.setExperience(120);
+    counted.skill.setExperience(120);
     EXPECT_EQ(counted.changes, 1);
 }
 
-TEST(Attribute, PendingAdjustmentAndUndo) {
+// The current bar and fraction follow the pending amount; the committed bar stays where the
+// committed amount is until commit.
+TEST(Attribute, PendingAdjustmentCommitAndUndo) {
     CountedSkill counted;
-    TDSMelee &skill = counted.skill;
-    FakeRow row;
-    row.Bind(skill);
-    skill.LoadExperience(2350); // start of level 4
-    skill.AdjustExperience(100);
-    EXPECT_EQ(skill.Experience(), 3350);
-    EXPECT_EQ(skill.CurrentLevel(), 5);
-    EXPECT_EQ(skill.BaseLevel(), 4);
-    EXPECT_EQ(skill.Delta(), 1000);
-    EXPECT_FALSE(skill.AtLimit());
-    EXPECT_FALSE(row.Experience.Visible);
-    EXPECT_EQ(row.LevelLabel.Caption(), "5");
-    skill.Undo();
-    EXPECT_EQ(skill.Experience(), 2350);
-    EXPECT_EQ(skill.CurrentLevel(), 4);
-    EXPECT_EQ(skill.Delta(), 0);
-    EXPECT_TRUE(row.Experience.Visible);
-    EXPECT_EQ(counted.changes, 2);
+    Skill &skill = counted.skill;
+    skill.loadExperience(22000); // start of level 11, span 5800
+    skill.setExperience(22000 + 2900);
+    EXPECT_EQ(skill.level(), 11);
+    EXPECT_EQ(skill.percentOfLevel(), 50);
+    EXPECT_EQ(fractionText(skill.percentOfLevel()), ".5");
+    EXPECT_EQ(skill.committedPercentOfLevel(), 0);
+    skill.commit();
+    EXPECT_EQ(skill.committedPercentOfLevel(), 50);
+
+    skill.adjustExperience(150); // halfway into the next level (span 6500)
+    EXPECT_EQ(skill.experience(), 27800 + 3250);
+    EXPECT_EQ(skill.currentLevel(), 12);
+    EXPECT_EQ(skill.baseLevel(), 11);
+    EXPECT_EQ(skill.delta(), 27800 + 3250 - 24900);
+    EXPECT_FALSE(skill.atLimit());
+    skill.undo();
+    EXPECT_EQ(skill.experience(), 24900);
+    EXPECT_EQ(skill.currentLevel(), 11);
+    EXPECT_EQ(skill.delta(), 0);
+    EXPECT_EQ(counted.changes, 3);
 }
 
 TEST(Attribute, AdjustmentPositions) {
@@ -135,48 +109,46 @@ TEST(Attribute, AdjustmentPositions) {
         {-30, 3350 + 0.3L * 1300},
         {-130, 2350 + 0.3L * 1000},
         {50, 3350 + 650},
-        {100000, Top}, // beyond the table: the top amount
+        {100000, top}, // beyond the table: the top amount
     };
     for (const Case &c : cases) {
-        TDSStat stat;
-        stat.LoadExperience(650);
-        stat.SetExperience(3350);
-        stat.AdjustExperience(c.x);
-        EXPECT_EQ(stat.Experience(), c.expected) << "x " << double(c.x);
-        EXPECT_EQ(stat.CurrentLevel(), LevelForExperience(0, c.expected));
+        Stat stat;
+        stat.loadExperience(650);
+        stat.setExperience(3350);
+        stat.adjustExperience(c.x);
+        EXPECT_EQ(stat.experience(), c.expected) << "x " << double(c.x);
+        EXPECT_EQ(stat.currentLevel(), levelForExperience(0, c.expected));
     }
 }
 
 TEST(Attribute, RequestsBelowTheCommittedAmountStopAtTheFloor) {
-    TDSStat stat;
-    FakeRow row;
-    row.Bind(stat);
-    stat.LoadExperience(2350);
-    stat.AdjustExperience(-100); // asks for 1450
-    EXPECT_EQ(stat.Experience(), 2350);
-    EXPECT_EQ(stat.Delta(), -900);
-    EXPECT_TRUE(stat.AtLimit());
-    EXPECT_EQ(stat.CurrentLevel(), 4);
-    EXPECT_EQ(row.PctLabel.Caption(), "");
+    Stat stat;
+    stat.loadExperience(2350);
+    stat.adjustExperience(-100); // asks for 1450
+    EXPECT_EQ(stat.experience(), 2350);
+    EXPECT_EQ(stat.delta(), -900);
+    EXPECT_TRUE(stat.atLimit());
+    EXPECT_EQ(stat.currentLevel(), 4);
+    EXPECT_EQ(fractionText(stat.percentOfLevel()), "");
 
     // A target below level 0 (possible only part-way into level 0) also ends at the floor.
-    TDSStat low;
-    low.LoadExperience(0);
-    low.SetExperience(35);
-    low.AdjustExperience(-120);
-    EXPECT_EQ(low.Experience(), 0);
-    EXPECT_TRUE(low.AtLimit());
+    Stat low;
+    low.loadExperience(0);
+    low.setExperience(35);
+    low.adjustExperience(-120);
+    EXPECT_EQ(low.experience(), 0);
+    EXPECT_TRUE(low.atLimit());
 
     // So does a step below level 0 that fails the range test.
-    TDSStat bottom;
-    bottom.AdjustExperience(-100);
-    EXPECT_EQ(bottom.Experience(), 0);
-    EXPECT_TRUE(bottom.AtLimit());
+    Stat bottom;
+    bottom.adjustExperience(-100);
+    EXPECT_EQ(bottom.experience(), 0);
+    EXPECT_TRUE(bottom.atLimit());
 
     // Commit clears the flag.
-    stat.Commit();
-    EXPECT_FALSE(stat.AtLimit());
-    EXPECT_EQ(stat.Delta(), 0);
+    stat.commit();
+    EXPECT_FALSE(stat.atLimit());
+    EXPECT_EQ(stat.delta(), 0);
 }
 
 TEST(Attribute, AddPercentMovesByPercentUnits) {
@@ -198,108 +170,60 @@ TEST(Attribute, AddPercentMovesByPercentUnits) {
         {0, 35, -60, 0},
     };
     for (const Case &c : cases) {
-        TDSStat stat;
-        stat.LoadExperience(c.committed);
-        stat.SetExperience(c.start);
-        stat.AddPercent(c.dx);
-        EXPECT_NEAR(stat.Experience(), c.expected, 1e-6)
+        Stat stat;
+        stat.loadExperience(c.committed);
+        stat.setExperience(c.start);
+        stat.addPercent(c.dx);
+        EXPECT_NEAR(stat.experience(), c.expected, 1e-6)
             << "from " << double(c.start) << " by " << double(c.dx);
-        EXPECT_EQ(stat.CurrentLevel(), LevelForExperience(0, stat.Experience()));
-        EXPECT_GE(stat.Experience(), stat.BaseExperience());
-        EXPECT_EQ(stat.AtLimit(), c.expected == c.committed && c.dx < 0);
+        EXPECT_EQ(stat.currentLevel(), levelForExperience(0, stat.experience()));
+        EXPECT_GE(stat.experience(), stat.baseExperience());
+        EXPECT_EQ(stat.atLimit(), c.expected == c.committed && c.dx < 0);
     }
 }
 
 TEST(Attribute, TopLevel) {
     CountedSkill counted;
-    TDSMelee &skill = counted.skill;
-    skill.LoadExperience(Entry(149));
-    skill.AdjustExperience(100);
-    EXPECT_EQ(skill.CurrentLevel(), 150);
-    EXPECT_EQ(skill.Experience(), Top);
-    EXPECT_TRUE(skill.AtLimit());
-    EXPECT_EQ(skill.PercentOfLevel(), 0);
+    Skill &skill = counted.skill;
+    skill.loadExperience(entry(149));
+    skill.adjustExperience(100);
+    EXPECT_EQ(skill.currentLevel(), 150);
+    EXPECT_EQ(skill.experience(), top);
+    EXPECT_TRUE(skill.atLimit());
+    EXPECT_EQ(skill.percentOfLevel(), 0);
     // Further up stays at the top amount.
-    skill.AdjustExperience(250);
-    EXPECT_EQ(skill.Experience(), Top);
-    EXPECT_EQ(skill.CurrentLevel(), 150);
+    skill.adjustExperience(250);
+    EXPECT_EQ(skill.experience(), top);
+    EXPECT_EQ(skill.currentLevel(), 150);
     // Below the committed amount from level 150: back to the committed level, and told.
     const int before = counted.changes;
-    skill.SetExperience(Entry(149) - 1000);
-    EXPECT_EQ(skill.Experience(), Entry(149));
-    EXPECT_EQ(skill.CurrentLevel(), 149);
-    EXPECT_TRUE(skill.AtLimit());
+    skill.setExperience(entry(149) - 1000);
+    EXPECT_EQ(skill.experience(), entry(149));
+    EXPECT_EQ(skill.currentLevel(), 149);
+    EXPECT_TRUE(skill.atLimit());
     EXPECT_EQ(counted.changes, before + 1);
 }
 
-TEST(Attribute, ResetClearsEverythingButActivity) {
-    CountedSkill counted;
-    FakeRow row;
-    row.Bind(counted.skill);
-    counted.skill.LoadExperience(5000);
-    counted.skill.SetExperience(9000);
-    counted.skill.Reset();
-    EXPECT_EQ(counted.skill.Experience(), 0);
-    EXPECT_EQ(counted.skill.BaseExperience(), 0);
-    EXPECT_EQ(counted.skill.Delta(), 0);
-    EXPECT_EQ(counted.skill.CurrentLevel(), 0);
-    EXPECT_EQ(counted.skill.BaseLevel(), 0);
-    EXPECT_FALSE(counted.skill.AtLimit());
-    EXPECT_EQ(counted.changes, 1);
-    EXPECT_EQ(row.LevelLabel.Caption(), "0");
-    EXPECT_EQ(row.Level.Width, 1);
-    EXPECT_EQ(row.Delta.Width, 0);
-}
-
-TEST(Attribute, DisplaysFollowCommittedAndCurrentPositions) {
-    TDSStat stat;
-    FakeRow row;
-    row.Bind(stat);
-    stat.LoadExperience(0);
-    EXPECT_EQ(row.LevelLabel.Caption(), "10");
-    EXPECT_EQ(row.Level.Width, 14); // the displayed level, not the table level
-    stat.LoadExperience(22000);     // start of level 11, span 5800
-    EXPECT_EQ(row.LevelLabel.Caption(), "21");
-    EXPECT_EQ(row.Experience.Width, 0);
-    stat.SetExperience(22000 + 2900);
-    EXPECT_EQ(row.Delta.Width, 100);
-    EXPECT_EQ(row.PctLabel.Caption(), ".5");
-    EXPECT_EQ(row.Experience.Width, 0); // still the committed position
-    EXPECT_TRUE(row.Experience.Visible);
-    stat.Commit();
-    EXPECT_EQ(row.Experience.Width, 100);
-    stat.SetExperience(22000 + 5800 + 100);
-    EXPECT_FALSE(row.Experience.Visible);
-    EXPECT_EQ(row.LevelLabel.Caption(), "22");
+TEST(Attribute, ResetClearsEverything) {
+    Stat stat;
+    stat.loadExperience(5000);
+    stat.setExperience(9000);
+    stat.reset();
+    EXPECT_EQ(stat.experience(), 0);
+    EXPECT_EQ(stat.baseExperience(), 0);
+    EXPECT_EQ(stat.delta(), 0);
+    EXPECT_EQ(stat.level(), 10);
+    EXPECT_EQ(stat.baseLevel(), 0);
+    EXPECT_EQ(stat.committedPercentOfLevel(), 0);
+    EXPECT_FALSE(stat.atLimit());
 }
 
 TEST(Attribute, HandlerExceptionsAreSwallowed) {
-    TDSRanged skill;
-    FakeLabel pct;
-    skill.SetLblPct(&pct);
-    skill.OnChange = [](TDSSkill &) { throw std::runtime_error("handler failed"); };
-    EXPECT_NO_THROW(skill.SetExperience(35));
-    EXPECT_EQ(skill.Experience(), 35);
-    EXPECT_EQ(pct.Caption(), ".5"); // the step went on after the handler
-}
-
-TEST(Attribute, DroppedDisplaysAreNoLongerTouched) {
-    TDSStat stat;
-    FakeBar shared;
-    FakeLabel label;
-    stat.SetBarExperience(&shared);
-    stat.SetBarDelta(&shared);
-    stat.SetLblLevel(&label);
-    stat.SetLblPct(&label);
-    stat.DropDisplay(&shared);
-    stat.DropDisplay(&label);
-    EXPECT_EQ(stat.BarExperience(), nullptr);
-    EXPECT_EQ(stat.BarDelta(), nullptr);
-    EXPECT_EQ(stat.LblLevel(), nullptr);
-    EXPECT_EQ(stat.LblPct(), nullptr);
-    stat.LoadExperience(1000);
-    EXPECT_EQ(shared.Updates, 0);
-    EXPECT_TRUE(label.Captions.empty());
+    Skill skill{rangedShares};
+    skill.onChange = [](Skill &) { throw std::runtime_error("handler failed"); };
+    EXPECT_NO_THROW(skill.setExperience(35));
+    EXPECT_EQ(skill.experience(), 35);
+    EXPECT_EQ(skill.percentOfLevel(), 50);
 }
 
 TEST(FractionText, FourDecimalsNeverOne) {
@@ -307,7 +231,7 @@ TEST(FractionText, FourDecimalsNeverOne) {
         {0, ""},    {0.004L, ""},      {0.01L, ".0001"},  {10, ".1"},         {25, ".25"},
         {50, ".5"}, {12.34L, ".1234"}, {99.99L, ".9999"}, {99.996L, ".9999"}, {99.9999L, ".9999"}};
     for (const auto &[percent, text] : cases)
-        EXPECT_EQ(FractionText(percent), text) << double(percent);
+        EXPECT_EQ(fractionText(percent), text) << double(percent);
 }
 
 } // namespace

@@ -8,38 +8,38 @@
 
 namespace {
 
-long double Entry(int level) {
-    return static_cast<long double>(ExperienceTable[level]);
+long double entry(int level) {
+    return static_cast<long double>(experienceTable[level]);
 }
-long double SpanOf(int level) {
-    return Entry(level + 1) - Entry(level);
+long double spanOf(int level) {
+    return entry(level + 1) - entry(level);
 }
 
 TEST(ExperienceTable, StartsAtZeroAndIncreasesStrictly) {
-    ASSERT_EQ(ExperienceTable.size(), 151u);
-    EXPECT_EQ(ExperienceTable[0], 0);
+    ASSERT_EQ(experienceTable.size(), 151u);
+    EXPECT_EQ(experienceTable[0], 0);
     for (int level = 1; level <= 150; ++level)
-        EXPECT_GT(ExperienceTable[level], ExperienceTable[level - 1]) << "level " << level;
-    EXPECT_EQ(ExperienceTable[35], 1046855);
-    EXPECT_EQ(ExperienceTable[51], 11263782);
-    EXPECT_EQ(ExperienceTable[150], 2639446640557650);
+        EXPECT_GT(experienceTable[level], experienceTable[level - 1]) << "level " << level;
+    EXPECT_EQ(experienceTable[35], 1046855);
+    EXPECT_EQ(experienceTable[51], 11263782);
+    EXPECT_EQ(experienceTable[150], 2639446640557650);
 }
 
 TEST(ExperienceTable, FirstSpansAreTheChosenOnes) {
     const long double spans[] = {70,   580,  800,  900,  1000, 1300, 2000,
                                  2800, 3500, 4150, 4900, 5800, 6500, 7000};
     for (int level = 0; level < 14; ++level)
-        EXPECT_EQ(SpanOf(level), spans[level]) << "level " << level;
+        EXPECT_EQ(spanOf(level), spans[level]) << "level " << level;
 }
 
 // Each span is the previous one times the ratio, to within 2 experience points. The game's
 // stored values stray a little further at three levels of the upper stretch; those are pinned.
 TEST(ExperienceTable, SpansGrowByTheirRatios) {
     for (int level = 24; level <= 59; ++level)
-        EXPECT_NEAR(SpanOf(level), 1.16L * SpanOf(level - 1), 2) << "level " << level;
+        EXPECT_NEAR(spanOf(level), 1.16L * spanOf(level - 1), 2) << "level " << level;
     const std::map<int, long double> strays = {{130, -2.08L}, {146, -2.78L}, {149, 11.0L}};
     for (int level = 62; level <= 149; ++level) {
-        const long double off = SpanOf(level) - 1.225L * SpanOf(level - 1);
+        const long double off = spanOf(level) - 1.225L * spanOf(level - 1);
         const auto stray = strays.find(level);
         if (stray == strays.end())
             EXPECT_LE(std::fabs(off), 2) << "level " << level;
@@ -49,12 +49,12 @@ TEST(ExperienceTable, SpansGrowByTheirRatios) {
 }
 
 TEST(LevelSpan, DifferenceBelowTheTopAndWholeValueAtIt) {
-    EXPECT_EQ(LevelSpan(0), 70);
-    EXPECT_EQ(LevelSpan(3), 900);
-    EXPECT_EQ(LevelSpan(149), 484796319533110.0L);
-    EXPECT_EQ(LevelSpan(150), 2639446640557650.0L);
-    EXPECT_EQ(LevelSpan(151), 2639446640557650.0L);
-    EXPECT_EQ(LevelSpan(-1), 70); // below the table: as level 0
+    EXPECT_EQ(levelSpan(0), 70);
+    EXPECT_EQ(levelSpan(3), 900);
+    EXPECT_EQ(levelSpan(149), 484796319533110.0L);
+    EXPECT_EQ(levelSpan(150), 2639446640557650.0L);
+    EXPECT_EQ(levelSpan(151), 2639446640557650.0L);
+    EXPECT_EQ(levelSpan(-1), 70); // below the table: as level 0
 }
 
 TEST(LevelForExperience, SameAnswerFromEveryHint) {
@@ -73,20 +73,20 @@ TEST(LevelForExperience, SameAnswerFromEveryHint) {
                                                  {1e20L, 150}};
     for (const auto &[xp, level] : cases)
         for (int hint = -3; hint <= 153; ++hint)
-            ASSERT_EQ(LevelForExperience(hint, xp), level)
+            ASSERT_EQ(levelForExperience(hint, xp), level)
                 << "xp " << double(xp) << " hint " << hint;
 }
 
 TEST(FractionalLevel, FractionThroughTheLevel) {
-    EXPECT_EQ(FractionalLevel(0, 35), 0.5L);
-    EXPECT_EQ(FractionalLevel(0, 70), 1.0L);
-    EXPECT_EQ(FractionalLevel(3, 1900), 3.5L);
-    EXPECT_EQ(FractionalLevel(150, 1900), 3.5L);
-    EXPECT_EQ(FractionalLevel(0, 0), 0);
-    EXPECT_EQ(FractionalLevel(0, -10), 0);
-    EXPECT_EQ(FractionalLevel(0, 2639446640557650.0L), 150);
-    EXPECT_EQ(FractionalLevel(0, 9e15L), 150);
-    EXPECT_LT(FractionalLevel(149, 2639446640557649.0L), 150);
+    EXPECT_EQ(fractionalLevel(0, 35), 0.5L);
+    EXPECT_EQ(fractionalLevel(0, 70), 1.0L);
+    EXPECT_EQ(fractionalLevel(3, 1900), 3.5L);
+    EXPECT_EQ(fractionalLevel(150, 1900), 3.5L);
+    EXPECT_EQ(fractionalLevel(0, 0), 0);
+    EXPECT_EQ(fractionalLevel(0, -10), 0);
+    EXPECT_EQ(fractionalLevel(0, 2639446640557650.0L), 150);
+    EXPECT_EQ(fractionalLevel(0, 9e15L), 150);
+    EXPECT_LT(fractionalLevel(149, 2639446640557649.0L), 150);
 }
 
 TEST(RoundDecimals, DecidesOnTheFirstDroppedDigit) {
@@ -107,17 +107,17 @@ TEST(RoundDecimals, DecidesOnTheFirstDroppedDigit) {
         {0, 7, 7},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(RoundDecimals(c.digits, c.x), c.expected)
+        EXPECT_EQ(roundDecimals(c.digits, c.x), c.expected)
             << c.digits << " places of " << double(c.x);
 }
 
 TEST(RoundExperience, SixDecimalsBelowTenBillionWholeAbove) {
-    EXPECT_EQ(RoundExperience(12.3456784L), 12.345678L);
-    EXPECT_EQ(RoundExperience(12.34567851L), 12.345679L);
-    EXPECT_EQ(RoundExperience(9999999999.1234564L), 9999999999.123456L);
-    EXPECT_EQ(RoundExperience(10000000000.6L), 10000000001.0L);
-    EXPECT_EQ(RoundExperience(10000000000.4L), 10000000000.0L);
-    EXPECT_EQ(RoundExperience(2639446640557650.0L), 2639446640557650.0L);
+    EXPECT_EQ(roundExperience(12.3456784L), 12.345678L);
+    EXPECT_EQ(roundExperience(12.34567851L), 12.345679L);
+    EXPECT_EQ(roundExperience(9999999999.1234564L), 9999999999.123456L);
+    EXPECT_EQ(roundExperience(10000000000.6L), 10000000001.0L);
+    EXPECT_EQ(roundExperience(10000000000.4L), 10000000000.0L);
+    EXPECT_EQ(roundExperience(2639446640557650.0L), 2639446640557650.0L);
 }
 
 TEST(SkillBucket, BandEdges) {
@@ -125,15 +125,7 @@ TEST(SkillBucket, BandEdges) {
                                          {11, 3}, {19, 3},  {20, 4},  {49, 4}, {50, 5},
                                          {99, 5}, {100, 6}, {150, 6}, {-1, 6}};
     for (const auto &[level, bucket] : cases)
-        EXPECT_EQ(SkillBucket(level), bucket) << "level " << level;
-}
-
-TEST(MaxLevel, StaysWithinTheTable) {
-    EXPECT_EQ(MaxLevel(), 150);
-    SetMaxLevel(400);
-    EXPECT_EQ(MaxLevel(), 150);
-    EXPECT_EQ(LevelForExperience(0, 1e20L), 150);
-    SetMaxLevel(150);
+        EXPECT_EQ(skillBucket(level), bucket) << "level " << level;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #include "hero/convert_error.h"
 #include "hero/experience.h"
 #include "hero/experience_text.h"
+#include "tests/gas/temp_folder.h"
+#include "tests/hero/comma_decimals.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +12,11 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
-#include <locale>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-const std::pair<long double, const char *> Formats[] = {
+const std::pair<long double, const char *> formats[] = {
     {0, "0.00000e+000"},          {70, "7.00000e+001"},
     {150, "1.50000e+002"},        {0.5L, "5.00000e-001"},
     {9450, "9.45000e+003"},       {12345.67L, "1.234567e+004"},
@@ -29,14 +29,14 @@ const std::pair<long double, const char *> Formats[] = {
 };
 
 TEST(FormatExperience, SevenSignificantDigitsWithThreeDigitExponent) {
-    for (const auto &[x, text] : Formats)
-        EXPECT_EQ(FormatExperience(x), text);
+    for (const auto &[x, text] : formats)
+        EXPECT_EQ(formatExperience(x), text);
 }
 
 TEST(FormatExperience, SevenDigitsCanFallBelowTheLevelStart) {
-    const long double back = ParseExperience(FormatExperience(11263782));
+    const long double back = parseExperience(formatExperience(11263782));
     EXPECT_EQ(back, 11263780);
-    EXPECT_EQ(LevelForExperience(51, back), 50);
+    EXPECT_EQ(levelForExperience(51, back), 50);
 }
 
 TEST(ParseExperience, AcceptsDecimalAndExponentForms) {
@@ -55,7 +55,7 @@ TEST(ParseExperience, AcceptsDecimalAndExponentForms) {
         {"12345678901234.5", 12345678901234.5L},
     };
     for (const auto &[text, value] : cases)
-        EXPECT_EQ(ParseExperience(text), value) << text;
+        EXPECT_EQ(parseExperience(text), value) << text;
 }
 
 TEST(ParseExperience, RejectsWhatIsNotAFiniteDecimalNumber) {
@@ -64,25 +64,18 @@ TEST(ParseExperience, RejectsWhatIsNotAFiniteDecimalNumber) {
                            "1.2.3", ".",   "+",    "1e5000", "1 2", "\t1"};
     for (const char *text : cases) {
         try {
-            ParseExperience(text);
+            parseExperience(text);
             ADD_FAILURE() << "accepted '" << text << "'";
-        } catch (const EConvertError &e) {
+        } catch (const ConvertError &e) {
             EXPECT_EQ(std::string(e.what()),
                       "'" + std::string(text) + "' is not a valid floating point value");
         }
     }
 }
 
-// A decimal comma in the C++ global locale.
-struct CommaPoint : std::numpunct<char> {
-    char do_decimal_point() const override { return ','; }
-    char do_thousands_sep() const override { return '.'; }
-    std::string do_grouping() const override { return "\3"; }
-};
-
 // Builds a German locale into a temporary folder, so the test needs nothing installed;
 // answers whether the C locale now writes a decimal comma.
-bool UseGermanCLocale(const std::filesystem::path &folder) {
+bool useGermanCLocale(const std::filesystem::path &folder) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
         const std::string command = "localedef -i de_DE -f UTF-8 '" +
                                     (folder / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
@@ -96,36 +89,31 @@ bool UseGermanCLocale(const std::filesystem::path &folder) {
 }
 
 TEST(ExperienceText, IgnoresTheProcessLocale) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("thalrex-locale-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const std::locale previous =
-        std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
-    const bool commaInC = UseGermanCLocale(folder);
-
-    std::string formatted[std::size(Formats)];
-    long double parsed[std::size(Formats)];
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        formatted[i] = FormatExperience(Formats[i].first);
-        parsed[i] = ParseExperience(Formats[i].second);
+    const TempFolder folder;
+    std::string formatted[std::size(formats)];
+    long double parsed[std::size(formats)];
+    bool commaInC = false, commaRejected = false;
+    {
+        const CommaDecimals commaDecimals;
+        commaInC = useGermanCLocale(folder.Path());
+        for (std::size_t i = 0; i < std::size(formats); ++i) {
+            formatted[i] = formatExperience(formats[i].first);
+            parsed[i] = parseExperience(formats[i].second);
+        }
+        try {
+            parseExperience("1,5");
+        } catch (const ConvertError &) {
+            commaRejected = true;
+        }
+        std::setlocale(LC_ALL, "C");
     }
-    bool commaRejected = false;
-    try {
-        ParseExperience("1,5");
-    } catch (const EConvertError &) {
-        commaRejected = true;
-    }
-
-    std::setlocale(LC_ALL, "C");
-    std::locale::global(previous);
     unsetenv("LOCPATH");
-    std::filesystem::remove_all(folder);
 
     if (!commaInC)
         std::cout << "note: no German C locale could be built; C++ locale checked only\n";
-    for (std::size_t i = 0; i < std::size(Formats); ++i) {
-        EXPECT_EQ(formatted[i], Formats[i].second);
-        EXPECT_EQ(parsed[i], ParseExperience(Formats[i].second));
+    for (std::size_t i = 0; i < std::size(formats); ++i) {
+        EXPECT_EQ(formatted[i], formats[i].second);
+        EXPECT_EQ(parsed[i], parseExperience(formats[i].second));
     }
     EXPECT_TRUE(commaRejected);
 }

@@ -1,51 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "hero/displays.h"
-#include "hero/game_save_folder.h"
 #include "hero/hero.h"
 #include "tests/gas/temp_folder.h"
+#include "tests/hero/bitmap_file.h"
 
-#include <fstream>
+#include <filesystem>
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-// A portrait control that keeps the picture's bytes; a bitmap is anything starting with "BM".
-class FakePortrait : public TDSPortraitControl {
+// Built-in portrait n is a one-pixel bitmap whose pixel bytes are n.
+inline ImageBytes onePixelPortrait(int number) {
+    return bitmapFile(1, 1, 24, static_cast<std::uint8_t>(number));
+}
+
+class OnePixelPortraits : public PortraitStore {
 public:
-    TDSImageData picture;
-    void ShowPortrait(const TDSImageData &image) override { picture = image; }
-    void LoadPortraitFile(const std::string &path) override {
-        const std::string bytes = ReadAll(path);
-        if (bytes.rfind("BM", 0) != 0)
-            throw std::runtime_error("Bitmap image is not valid");
-        picture.assign(bytes.begin(), bytes.end());
-    }
-    void SavePortraitFile(const std::string &path) const override {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char *>(picture.data()),
-                  static_cast<std::streamsize>(picture.size()));
-        out.close();
-        if (!out)
-            throw std::runtime_error("Cannot create file " + path);
-    }
-    std::string Text() const { return std::string(picture.begin(), picture.end()); }
+    ImageBytes builtInPortrait(int number) const override { return onePixelPortrait(number); }
 };
 
-// Built-in portrait n is the text "BM builtin n".
-class FakePortraitStore : public TDSPortraitStore {
-public:
-    TDSImageData BuiltInPortrait(int number) const override {
-        const std::string text = "BM builtin " + std::to_string(number);
-        return TDSImageData(text.begin(), text.end());
-    }
-};
+// The portrait file of the realistic hero.
+inline const std::string bobsFace = asText(bitmapFile(4, 4, 24, 'b'));
 
 // A saved party as the game writes it: Bob the Brave, a farmboy, with a pack mule, quest log and
 // keys the editor does not own.
-inline const std::string kRealisticInfo =
+inline const std::string realisticInfo =
     "[info]\r\n{\r\n"
     "\tfile_name = \"C:\\Documents\\Dungeon Siege\\Save\\Bob the Brave.dsparty\";\r\n"
     "\thero_name = \"Bob the Brave\";\r\n"
@@ -60,7 +40,7 @@ inline const std::string kRealisticInfo =
     "\t\t\tguid = \"{3D480A0B-910A-4390-B65C-B30B7F244F85}\";\r\n"
     "\t\t}\r\n\t}\r\n}\r\n";
 
-inline const std::string kRealisticParty =
+inline const std::string realisticParty =
     "[party]\r\n{\r\n\t[members]\r\n\t{\r\n\t\t[0]\r\n\t\t{\r\n\t\t\t[member]\r\n\t\t\t{\r\n"
     "\t\t\t\tactor_class = \"Fighter\";\r\n"
     "\t\t\t\tcombat_orders = co_free;\r\n"
@@ -123,27 +103,33 @@ inline const std::string kRealisticParty =
     "\t}\r\n"
     "}\r\n";
 
-// A hero with a fake portrait control and store, a test folder and a save folder of its own.
+// The text with each (text, replacement) pair applied once.
+inline std::string withChanges(std::string text,
+                               const std::vector<std::pair<std::string, std::string>> &changes) {
+    for (const auto &[what, replacement] : changes) {
+        const size_t at = text.find(what);
+        EXPECT_NE(at, std::string::npos) << what;
+        if (at != std::string::npos)
+            text.replace(at, what.size(), replacement);
+    }
+    return text;
+}
+
+// A hero with the one-pixel built-in portraits, a test folder and the game's save folder.
 class HeroFolderTest : public testing::Test {
 protected:
+    const std::string saveGameFolder = "/home/player/Documents/Dungeon Siege/Save/";
     TempFolder temp;
-    FakePortrait portrait;
-    TDSHero hero;
-    std::vector<std::string> events;
+    Hero hero;
+    int changes = 0; // calls of onChanged
 
-    void SetUp() override {
-        SetGameSaveFolder("/home/player/Documents/Dungeon Siege/Save/");
-        hero.SetPortrait(&portrait);
-        hero.SetPortraits(std::make_unique<FakePortraitStore>());
-        hero.OnPropChanged = [this](TDSHero &) { events.push_back("PropChanged"); };
-        hero.OnStatsChanged = [this](TDSHero &) { events.push_back("StatsChanged"); };
-        hero.OnModified = [this](TDSHero &) { events.push_back("Modified"); };
-        hero.OnUnmodified = [this](TDSHero &) { events.push_back("Unmodified"); };
-        hero.OnUberChanged = [this](TDSHero &) { events.push_back("UberChanged"); };
+    HeroFolderTest() {
+        hero.setBuiltInPortraits(std::make_unique<OnePixelPortraits>());
+        hero.onChanged = [this] { ++changes; };
     }
 
     // A folder holding the given files (name, content), with a trailing "/".
-    std::string MakeFolder(const std::string &name,
+    std::string makeFolder(const std::string &name,
                            const std::vector<std::pair<std::string, std::string>> &files) {
         const std::string folder = temp / name;
         std::filesystem::create_directories(folder);
@@ -152,40 +138,9 @@ protected:
         return folder + "/";
     }
 
-    std::string RealisticFolder(const std::string &name = "Bob") {
-        return MakeFolder(name, {{"Info.gas", kRealisticInfo},
-                                 {"Party.gas", kRealisticParty},
-                                 {"Portrait-0.bmp", "BM bob's face"}});
+    std::string realisticFolder(const std::string &name = "Bob") {
+        return makeFolder(name, {{"Info.gas", realisticInfo},
+                                 {"Party.gas", realisticParty},
+                                 {"Portrait-0.bmp", bobsFace}});
     }
 };
-
-// The path of a key or block statement in the game's layout: "party/members/0/member/gold".
-struct GasLine {
-    std::string path;
-    std::string text;
-};
-
-inline std::vector<GasLine> LinesWithPaths(const std::string &text) {
-    std::vector<GasLine> lines;
-    std::vector<std::string> blocks;
-    std::string pending;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        const std::string line = text.substr(start, end - start);
-        const std::string bare = line.substr(line.find_first_not_of('\t'));
-        std::string path;
-        if (bare.front() == '[') {
-            pending = bare.substr(1, bare.size() - 2);
-        } else if (bare == "{") {
-            blocks.push_back(pending);
-        } else if (bare == "}") {
-            blocks.pop_back();
-        } else {
-            for (const std::string &block : blocks)
-                path += block + "/";
-            path += bare.substr(0, bare.find(" = "));
-        }
-        lines.push_back({path, line});
-    }
-    return lines;
-}

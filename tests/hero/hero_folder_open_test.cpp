@@ -8,78 +8,68 @@
 
 namespace {
 
-std::string Replaced(std::string text, const std::string &what, const std::string &with) {
-    const size_t at = text.find(what);
-    EXPECT_NE(at, std::string::npos) << what;
-    if (at != std::string::npos)
-        text.replace(at, what.size(), with);
-    return text;
-}
-
 TEST_F(HeroFolderTest, OpenReadsTheHeroAndItsPortrait) {
-    const std::string folder = RealisticFolder();
-    hero.NewHero();
-    events.clear();
-    hero.OpenFolder(folder);
+    const std::string folder = realisticFolder();
+    hero.startNew();
+    changes = 0;
+    hero.openFolder(folder);
 
-    EXPECT_EQ(hero.HeroName(), "Bob the Brave");
-    EXPECT_EQ(hero.SavedName(), "Bob the Brave");
-    EXPECT_EQ(hero.Model(), dsrFarmboy);
-    EXPECT_EQ(hero.Gold(), 1234);
-    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Melee().Experience()), 12345.67);
-    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Ranged().Experience()), 700);
-    EXPECT_EQ(hero.Nature().Experience(), 0);
-    EXPECT_EQ(hero.Kungfu().Experience(), 0);
-    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Strength().Experience()), 9500);
-    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Dexterity().Experience()), 3124);
-    EXPECT_DOUBLE_EQ(static_cast<double>(hero.Intelligence().Experience()), 75);
-    EXPECT_EQ(hero.Melee().Level(), 8); // from the experience, not the stored melee_level 9
-    EXPECT_GT(hero.Uber(), 9);
-    EXPECT_LT(hero.Uber(), 10);
-    EXPECT_EQ(portrait.Text(), "BM bob's face");
-    EXPECT_EQ(hero.Folder(), folder);
-    EXPECT_FALSE(hero.IsNew());
-    EXPECT_FALSE(hero.Modified());
-    ASSERT_FALSE(hero.RecentHeros().empty());
-    EXPECT_EQ(hero.RecentHeros().front().rfind(folder + "=\"Bob the Brave - Level 9 ", 0), 0u)
-        << hero.RecentHeros().front();
-    ASSERT_GE(events.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(events.end() - 3, events.end()),
-              (std::vector<std::string>{"PropChanged", "StatsChanged", "Unmodified"}));
+    EXPECT_EQ(hero.name(), "Bob the Brave");
+    EXPECT_EQ(hero.savedName(), "Bob the Brave");
+    EXPECT_EQ(hero.model(), HeroModel::Farmboy);
+    EXPECT_EQ(hero.gold(), 1234);
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.melee().experience()), 12345.67);
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.ranged().experience()), 700);
+    EXPECT_EQ(hero.nature().experience(), 0);
+    EXPECT_EQ(hero.unassignedExperience().experience(), 0);
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.strength().experience()), 9500);
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.dexterity().experience()), 3124);
+    EXPECT_DOUBLE_EQ(static_cast<double>(hero.intelligence().experience()), 75);
+    EXPECT_EQ(hero.melee().level(), 8); // from the experience, not the stored melee_level 9
+    EXPECT_GT(hero.uber(), 9);
+    EXPECT_LT(hero.uber(), 10);
+    EXPECT_EQ(asText(hero.portrait()), bobsFace);
+    EXPECT_EQ(hero.folder(), folder);
+    EXPECT_FALSE(hero.isNew());
+    EXPECT_FALSE(hero.isModified());
+    EXPECT_EQ(hero.recentHeroes().lines(),
+              std::vector<std::string>{folder + "=\"Bob the Brave - Level 9 01\""});
+    EXPECT_GT(changes, 0);
 }
 
 TEST_F(HeroFolderTest, OpenWithAndWithoutTheFinalSlashReadsTheSameFolder) {
-    const std::string folder = RealisticFolder();
-    hero.OpenFolder(folder.substr(0, folder.size() - 1));
-    EXPECT_EQ(hero.Folder(), folder);
-    EXPECT_EQ(hero.HeroName(), "Bob the Brave");
+    const std::string folder = realisticFolder();
+    hero.openFolder(folder.substr(0, folder.size() - 1));
+    EXPECT_EQ(hero.folder(), folder);
+    EXPECT_EQ(hero.name(), "Bob the Brave");
 }
 
 TEST_F(HeroFolderTest, OpenWithoutPortraitShowsTheModelsBuiltInOne) {
-    const std::string folder =
-        MakeFolder("Dwarf", {{"Info.gas", kRealisticInfo},
-                             {"Party.gas", Replaced(kRealisticParty, "template_name = farmboy;",
-                                                    "template_name = DWARF;")}});
-    hero.OpenFolder(folder);
-    EXPECT_EQ(hero.Model(), dsrDwarf);
-    EXPECT_EQ(portrait.Text(), "BM builtin 2");
+    const std::string folder = makeFolder(
+        "Dwarf",
+        {{"Info.gas", realisticInfo},
+         {"Party.gas",
+          withChanges(realisticParty, {{"template_name = farmboy;", "template_name = DWARF;"}})}});
+    hero.openFolder(folder);
+    EXPECT_EQ(hero.model(), HeroModel::Dwarf);
+    EXPECT_EQ(hero.portrait(), onePixelPortrait(2));
 }
 
 TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
-    const std::string folder = RealisticFolder();
+    const std::string folder = realisticFolder();
     std::filesystem::remove(folder + "Portrait-0.bmp");
     std::filesystem::create_directory(folder + "Portrait-0.bmp");
-    hero.OpenFolder(folder);
-    EXPECT_EQ(hero.HeroName(), "Bob the Brave");
-    EXPECT_EQ(portrait.Text(), "BM builtin 0");
-    EXPECT_FALSE(hero.Modified());
+    hero.openFolder(folder);
+    EXPECT_EQ(hero.name(), "Bob the Brave");
+    EXPECT_EQ(hero.portrait(), onePixelPortrait(0));
+    EXPECT_FALSE(hero.isModified());
 
     // Saving writes the Gas files and names the folder that stands in the portrait's way.
-    hero.SetGold(7);
+    hero.setGold(7);
     try {
-        hero.SaveFolder();
+        hero.saveFolder("", saveGameFolder);
         FAIL();
-    } catch (const EDSFailed &error) {
+    } catch (const OperationError &error) {
         EXPECT_EQ(error.what(), "Error saving hero.\r\nCannot create file " + folder +
                                     "Portrait-0.bmp\r\n" + std::strerror(EISDIR));
     }
@@ -87,48 +77,49 @@ TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
     EXPECT_TRUE(std::filesystem::is_directory(folder + "Portrait-0.bmp"));
 }
 
-TEST_F(HeroFolderTest, UberExperienceBeyondTheSkillsGoesToKungfuAndNeverBelowZero) {
-    const std::string more =
-        MakeFolder("More", {{"Info.gas", kRealisticInfo},
-                            {"Party.gas", Replaced(kRealisticParty, "uber_xp = 1.304567e+004;",
-                                                   "uber_xp = 2.000000e+004;")}});
-    hero.OpenFolder(more);
-    EXPECT_NEAR(static_cast<double>(hero.Kungfu().Experience()), 20000 - 13045.67, 1e-6);
-    EXPECT_NEAR(static_cast<double>(hero.TotalExperience()), 20000, 1e-6);
+TEST_F(HeroFolderTest, UberExperienceBeyondTheSkillsGoesToTheUnassignedRestAndNeverBelowZero) {
+    const std::string more = makeFolder(
+        "More", {{"Info.gas", realisticInfo},
+                 {"Party.gas", withChanges(realisticParty, {{"uber_xp = 1.304567e+004;",
+                                                             "uber_xp = 2.000000e+004;"}})}});
+    hero.openFolder(more);
+    EXPECT_NEAR(static_cast<double>(hero.unassignedExperience().experience()), 20000 - 13045.67,
+                1e-6);
+    EXPECT_NEAR(static_cast<double>(hero.totalExperience()), 20000, 1e-6);
 
     const std::string less =
-        MakeFolder("Less", {{"Info.gas", kRealisticInfo},
-                            {"Party.gas", Replaced(kRealisticParty, "uber_xp = 1.304567e+004;",
-                                                   "uber_xp = 1.0e+002;")}});
-    hero.OpenFolder(less);
-    EXPECT_EQ(hero.Kungfu().Experience(), 0);
-    EXPECT_NEAR(static_cast<double>(hero.TotalExperience()), 13045.67, 1e-6);
+        makeFolder("Less", {{"Info.gas", realisticInfo},
+                            {"Party.gas", withChanges(realisticParty, {{"uber_xp = 1.304567e+004;",
+                                                                        "uber_xp = 1.0e+002;"}})}});
+    hero.openFolder(less);
+    EXPECT_EQ(hero.unassignedExperience().experience(), 0);
+    EXPECT_NEAR(static_cast<double>(hero.totalExperience()), 13045.67, 1e-6);
 }
 
 TEST_F(HeroFolderTest, MissingNameAndUnknownTemplateAreNoErrors) {
-    std::string party =
-        Replaced(kRealisticParty, "\t\t\t\tscreen_name = \"Bob the Brave\";\r\n", "");
-    party = Replaced(party, "template_name = farmboy;", "template_name = krug_scout;");
-    hero.OpenFolder(MakeFolder("Odd", {{"Info.gas", kRealisticInfo}, {"Party.gas", party}}));
-    EXPECT_EQ(hero.HeroName(), "");
-    EXPECT_EQ(hero.Model(), dsrUnknown);
+    const std::string party =
+        withChanges(realisticParty, {{"\t\t\t\tscreen_name = \"Bob the Brave\";\r\n", ""},
+                                     {"template_name = farmboy;", "template_name = krug_scout;"}});
+    hero.openFolder(makeFolder("Odd", {{"Info.gas", realisticInfo}, {"Party.gas", party}}));
+    EXPECT_EQ(hero.name(), "");
+    EXPECT_EQ(hero.model(), HeroModel::Unknown);
 }
 
 TEST_F(HeroFolderTest, ReopeningTheCurrentFolderDiscardsUnsavedChanges) {
-    hero.OpenFolder(RealisticFolder());
-    hero.SetName("Changed");
-    hero.SetGold(5);
-    ASSERT_TRUE(hero.Modified());
-    hero.OpenFolder("");
-    EXPECT_EQ(hero.HeroName(), "Bob the Brave");
-    EXPECT_EQ(hero.Gold(), 1234);
-    EXPECT_FALSE(hero.Modified());
+    hero.openFolder(realisticFolder());
+    hero.setName("Changed");
+    hero.setGold(5);
+    ASSERT_TRUE(hero.isModified());
+    hero.openFolder("");
+    EXPECT_EQ(hero.name(), "Bob the Brave");
+    EXPECT_EQ(hero.gold(), 1234);
+    EXPECT_FALSE(hero.isModified());
 }
 
 // Everything a failed open must leave as it was.
 struct HeroState {
     std::string info, party, name, savedName, folder, portrait;
-    TDSRaces model;
+    HeroModel model;
     int gold;
     std::vector<long double> experience;
     long double uber;
@@ -137,22 +128,23 @@ struct HeroState {
     bool operator==(const HeroState &) const = default;
 };
 
-HeroState StateOf(TDSHero &hero, const FakePortrait &portrait) {
-    return {hero.InfoDoc().Text(),
-            hero.PartyDoc().Text(),
-            hero.HeroName(),
-            hero.SavedName(),
-            hero.Folder(),
-            portrait.Text(),
-            hero.Model(),
-            hero.Gold(),
-            {hero.Melee().Experience(), hero.Ranged().Experience(), hero.Nature().Experience(),
-             hero.Combat().Experience(), hero.Kungfu().Experience(), hero.Strength().Experience(),
-             hero.Dexterity().Experience(), hero.Intelligence().Experience()},
-            hero.Uber(),
-            hero.IsNew(),
-            hero.Modified(),
-            hero.RecentHeros()};
+HeroState stateOf(Hero &hero) {
+    return {hero.infoDocument().text(),
+            hero.partyDocument().text(),
+            hero.name(),
+            hero.savedName(),
+            hero.folder(),
+            asText(hero.portrait()),
+            hero.model(),
+            hero.gold(),
+            {hero.melee().experience(), hero.ranged().experience(), hero.nature().experience(),
+             hero.combat().experience(), hero.unassignedExperience().experience(),
+             hero.strength().experience(), hero.dexterity().experience(),
+             hero.intelligence().experience()},
+            hero.uber(),
+            hero.isNew(),
+            hero.isModified(),
+            hero.recentHeroes().lines()};
 }
 
 struct OpenFailure {
@@ -162,74 +154,74 @@ struct OpenFailure {
     const char *message;      // the underlying message; "@" stands for the folder
 };
 
-std::string PartyWith(const char *what, const char *with) {
-    return Replaced(kRealisticParty, what, with);
+std::string partyWith(const char *what, const char *with) {
+    return withChanges(realisticParty, {{what, with}});
 }
 
-const OpenFailure kOpenFailures[] = {
+const OpenFailure openFailures[] = {
     {"no Info.gas", "Info.gas", nullptr, "Cannot open file @Info.gas"},
     {"no Party.gas", "Party.gas", nullptr, "Cannot open file @Party.gas"},
-    {"broken Info.gas", "Info.gas", [] { return kRealisticInfo.substr(0, 200); },
+    {"broken Info.gas", "Info.gas", [] { return realisticInfo.substr(0, 200); },
      "Gas file structure could not be read"},
     {"broken Party.gas", "Party.gas", [] { return std::string("[party]{[members]{"); },
      "Gas file structure could not be read"},
     {"no skills block", "Party.gas",
-     [] { return PartyWith("\t\t\t\t[skills]", "\t\t\t\t[abilities]"); },
+     [] { return partyWith("\t\t\t\t[skills]", "\t\t\t\t[abilities]"); },
      "List index out of bounds (-1)"},
-    {"no gold", "Party.gas", [] { return PartyWith("\t\t\t\tgold = 1234;\r\n", ""); },
+    {"no gold", "Party.gas", [] { return partyWith("\t\t\t\tgold = 1234;\r\n", ""); },
      "'' is not a valid integer value"},
-    {"fractional gold", "Party.gas", [] { return PartyWith("gold = 1234;", "gold = 12.5;"); },
+    {"fractional gold", "Party.gas", [] { return partyWith("gold = 1234;", "gold = 12.5;"); },
      "'12.5' is not a valid integer value"},
     {"gold beyond 32 bits", "Party.gas",
-     [] { return PartyWith("gold = 1234;", "gold = 99999999999;"); },
+     [] { return partyWith("gold = 1234;", "gold = 99999999999;"); },
      "'99999999999' is not a valid integer value"},
     {"melee experience not a number", "Party.gas",
-     [] { return PartyWith("melee_xp = 1.234567e+004;", "melee_xp = 1,5;"); },
+     [] { return partyWith("melee_xp = 1.234567e+004;", "melee_xp = 1,5;"); },
      "'1,5' is not a valid floating point value"},
     {"no intelligence experience", "Party.gas",
-     [] { return PartyWith("\t\t\t\t\tintelligence_xp = 7.50000e+001;\r\n", ""); },
+     [] { return partyWith("\t\t\t\t\tintelligence_xp = 7.50000e+001;\r\n", ""); },
      "'' is not a valid floating point value"},
     {"portrait not a bitmap", "Portrait-0.bmp", [] { return std::string("GIF89a"); },
      "Bitmap image is not valid"},
 };
 
 TEST_F(HeroFolderTest, FailedOpenReportsTheCauseAndLeavesTheHeroExactlyAsItWas) {
-    hero.NewHero();
-    hero.OpenFolder(RealisticFolder("Current"));
-    hero.SetName("Bob the Bold"); // unsaved change
-    hero.SetModel(dsrDwarf);
-    for (const OpenFailure &failure : kOpenFailures) {
-        const std::string folder = RealisticFolder(failure.cause);
+    hero.startNew();
+    hero.openFolder(realisticFolder("Current"));
+    hero.setName("Bob the Bold"); // unsaved change
+    hero.setModel(HeroModel::Dwarf);
+    for (const OpenFailure &failure : openFailures) {
+        const std::string folder = realisticFolder(failure.cause);
         const std::string file = folder + failure.file;
         if (failure.content)
             WriteAll(file, failure.content());
         else
             std::filesystem::remove(file);
-        const HeroState before = StateOf(hero, portrait);
-        events.clear();
+        const HeroState before = stateOf(hero);
+        changes = 0;
         std::string message = failure.message;
         if (message.find('@') != std::string::npos)
             message.replace(message.find('@'), 1, folder);
 
         try {
-            hero.OpenFolder(folder);
+            hero.openFolder(folder);
             ADD_FAILURE() << failure.cause << ": opened";
-        } catch (const EDSFailed &error) {
+        } catch (const OperationError &error) {
             EXPECT_EQ(error.what(), "Error opening hero.\r\n" + message) << failure.cause;
         }
-        EXPECT_TRUE(StateOf(hero, portrait) == before) << failure.cause;
-        EXPECT_TRUE(events.empty()) << failure.cause;
+        EXPECT_TRUE(stateOf(hero) == before) << failure.cause;
+        EXPECT_EQ(changes, 0) << failure.cause;
     }
 }
 
 TEST_F(HeroFolderTest, FailedOpenOfANewHeroKeepsItNewAndItsFolder) {
-    hero.SetFolder(temp / "start/");
-    hero.NewHero();
-    const HeroState before = StateOf(hero, portrait);
-    EXPECT_THROW(hero.OpenFolder(temp / "nowhere"), EDSFailed);
-    EXPECT_TRUE(StateOf(hero, portrait) == before);
-    EXPECT_TRUE(hero.IsNew());
-    EXPECT_EQ(hero.Folder(), temp / "start/");
+    hero.setFolder(temp / "start/");
+    hero.startNew();
+    const HeroState before = stateOf(hero);
+    EXPECT_THROW(hero.openFolder(temp / "nowhere"), OperationError);
+    EXPECT_TRUE(stateOf(hero) == before);
+    EXPECT_TRUE(hero.isNew());
+    EXPECT_EQ(hero.folder(), temp / "start/");
 }
 
 } // namespace

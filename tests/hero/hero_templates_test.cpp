@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "gas/bowels.h"
+#include "gas/gas_document.h"
 #include "hero/hero_templates.h"
 #include "tests/gas/gas_shape.h"
 
@@ -7,34 +7,27 @@
 
 namespace {
 
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    for (char c : text)
-        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
-
 TEST(HeroTemplates, LoadingAndSavingGivesTheTemplateTextWithCrLf) {
-    for (std::string_view text : {InfoTemplate, PartyTemplate}) {
+    for (std::string_view text : {infoTemplate, partyTemplate}) {
         ASSERT_EQ(text.back(), '\n');
         EXPECT_EQ(text.find('\r'), std::string_view::npos);
-        EXPECT_EQ(ParseText(text).Text(), WithCrLf(text));
+        EXPECT_EQ(parseText(text).text(), withCrLf(text));
     }
 }
 
 // The keys of a block in order, as "key=value" statements.
-std::vector<std::string> Statements(const TGasBlock &block) {
+std::vector<std::string> statements(const GasBlock &block) {
     std::vector<std::string> out;
-    for (const TGasEntry &entry : block)
-        out.push_back(entry.Child ? "[" + entry.Text + "]" : entry.Text);
+    for (const GasNode &entry : block)
+        out.push_back(entry.child ? "[" + entry.text + "]" : entry.text);
     return out;
 }
 
 TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
-    TBowels info = ParseText(InfoTemplate);
-    const TGasBlock &block = *info.Root.at(0).Child;
-    EXPECT_EQ(info.Root.at(0).Text, "info");
-    EXPECT_EQ(Statements(block),
+    GasDocument info = parseText(infoTemplate);
+    const GasBlock &block = *info.root().at(0).child;
+    EXPECT_EQ(info.root().at(0).text, "info");
+    EXPECT_EQ(statements(block),
               (std::vector<std::string>{
                   "file_name=\"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\"",
                   "hero_name=\"Hero\"",
@@ -59,28 +52,28 @@ TEST(HeroTemplates, InfoHoldsTheStatementsAndManifestInOrder) {
 
     const char *const files[] = {"MpWorld.dsmap", "quillon.dsres", "Logic.dsres",  "Voices.dsres",
                                  "Sound.dsres",   "Objects.dsres", "Terrain.dsres"};
-    const TGasBlock &manifest = *block.back().Child;
+    const GasBlock &manifest = *block.back().child;
     ASSERT_EQ(manifest.size(), 7u);
     for (int i = 0; i < 7; ++i) {
         const std::string path = "info\rtank_manifest\r" + std::to_string(i) + "\r";
-        EXPECT_EQ(manifest[static_cast<size_t>(i)].Text, std::to_string(i));
-        EXPECT_EQ(info.GetValue(path + "file_name"), files[i]);
-        EXPECT_EQ(info.GetValue(path + "version"), "00.[05].2002.03.0801");
-        EXPECT_EQ(manifest[static_cast<size_t>(i)].Child->size(), 8u);
+        EXPECT_EQ(manifest[static_cast<size_t>(i)].text, std::to_string(i));
+        EXPECT_EQ(info.value(path + "file_name"), files[i]);
+        EXPECT_EQ(info.value(path + "version"), "00.[05].2002.03.0801");
+        EXPECT_EQ(manifest[static_cast<size_t>(i)].child->size(), 8u);
     }
-    EXPECT_EQ(Statements(*manifest[5].Child),
+    EXPECT_EQ(statements(*manifest[5].child),
               (std::vector<std::string>{
                   "creator_id='GPG!'", "data_crc32=0x5D27967C", "file_name=Objects.dsres",
                   "guid=\"{06779A74-73D0-4237-8803-AB0BCA3556E3}\"", "index_crc32=0xA4872C61",
                   "tank_type=tank_resource", "utc_build_time=03/09(6)/2002,03:44:41.1",
                   "version=00.[05].2002.03.0801"}));
-    EXPECT_EQ(info.GetValue("info\rtank_manifest\r1\rcreator_id"), "'RESU'");
-    EXPECT_EQ(info.GetValue("info\rtank_manifest\r0\rtank_type"), "tank_map");
+    EXPECT_EQ(info.value("info\rtank_manifest\r1\rcreator_id"), "'RESU'");
+    EXPECT_EQ(info.value("info\rtank_manifest\r0\rtank_type"), "tank_map");
 }
 
 TEST(HeroTemplates, PartyHoldsTheMemberItsBlocksAndTheInnerParty) {
-    TBowels party = ParseText(PartyTemplate);
-    EXPECT_EQ(Shape(party.Root),
+    GasDocument party = parseText(partyTemplate);
+    EXPECT_EQ(shape(party.root()),
               "[party]{[members]{[0]{[member]{"
               "<actor_class=\"Corpse\"><combat_orders=co_limited><custom_head=default>"
               "<disposition_orders=ad_defensive><focus_orders=fo_closest><gold=100>"
@@ -100,9 +93,9 @@ TEST(HeroTemplates, PartyHoldsTheMemberItsBlocksAndTheInnerParty) {
               "<ranged_xp=0><strength_level=10><strength_xp=0><uber_level=0><uber_xp=0>}"
               "[skins]{<0=b_c_ecm_sk><1=>}}}}"
               "[party]{<gold=100><hero_index=0>}}");
-    EXPECT_EQ(party.GetValue("party\rmembers\r0\rmember\rskins\r1"), "");
-    EXPECT_NE(party.Text().find("\t\t\t\t\t1 = ;\r\n"), std::string::npos);
-    EXPECT_TRUE(party.Text().ends_with("\t[party]\r\n\t{\r\n\t\tgold = 100;\r\n"
+    EXPECT_EQ(party.value("party\rmembers\r0\rmember\rskins\r1"), "");
+    EXPECT_NE(party.text().find("\t\t\t\t\t1 = ;\r\n"), std::string::npos);
+    EXPECT_TRUE(party.text().ends_with("\t[party]\r\n\t{\r\n\t\tgold = 100;\r\n"
                                        "\t\thero_index = 0;\r\n\t}\r\n}\r\n"));
 }
 

@@ -123,9 +123,9 @@ private:
     // The header's modified mark "*", shown while the hero has unsaved changes. (Save itself is
     // hidden outside advanced mode, and a hidden item always reads as disabled.)
     bool MarkedModified() {
-        auto *mark = window_->findChild<QLabel *>(QStringLiteral("lblMod"));
+        auto *mark = window_->findChild<QLabel *>(QStringLiteral("modifiedMark"));
         if (!mark)
-            Fail("the window has no modified mark lblMod");
+            Fail("the window has no modified mark");
         return mark && mark->isVisible();
     }
 
@@ -133,10 +133,11 @@ private:
         if (!qobject_cast<QMainWindow *>(window_) || window_->windowTitle() != "Thalrex")
             return Fail(QStringLiteral("the first window shown is \"%1\", not the editor's")
                             .arg(window_->windowTitle()));
-        QAction *newHero = Item("New1"), *farmer = Item("Farmer1"), *save = Item("Save1");
-        auto *name = window_->findChild<QLabel *>(QStringLiteral("lblHero"));
+        QAction *newHero = Item("newAction"), *farmer = Item("farmerAction"),
+                *save = Item("saveAction");
+        auto *name = window_->findChild<QLabel *>(QStringLiteral("name"));
         if (!newHero || !farmer || !save || !name)
-            return Fail("the window lacks New1, Farmer1, Save1 or lblHero");
+            return Fail("the window lacks New, Farmer, Save or the hero's name");
         newHero->trigger();
         if (name->text() != "Hero" || MarkedModified())
             Fail(QStringLiteral("New shows \"%1\"%2 instead of the unchanged hero \"Hero\"")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testapplication.h"
-#include "testdesktop.h"
+#include "test_application.h"
+#include "test_desktop.h"
+#include "ui/application.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -11,20 +12,21 @@
 
 namespace {
 
-class TThrowingObject : public QObject {
+class ThrowingObject : public QObject {
 public:
     bool event(QEvent *) override { throw std::runtime_error("Error opening hero.\r\nbroken"); }
 };
 
 } // namespace
 
-TEST(TApplication, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
-    TestApplication();
+TEST(Application, AnErrorEscapingAnEventHandlerIsShownAndTheProgramGoesOn) {
     TestDesktop scripted;
-    scripted.ExpectMessage(QStringLiteral("Error opening hero.\r\nbroken"), MsgAnswer::Ok);
-    TThrowingObject object;
+    testApplication().setDesktop(&scripted);
+    scripted.expectMessage(QStringLiteral("Error opening hero.\r\nbroken"), MsgAnswer::Ok);
+    ThrowingObject object;
     QEvent event(QEvent::User);
     EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
-    ASSERT_EQ(scripted.Prompts().size(), 1u);
-    EXPECT_EQ(scripted.Prompts()[0].type, MsgType::Error);
+    testApplication().setDesktop(nullptr);
+    ASSERT_EQ(scripted.prompts().size(), 1u);
+    EXPECT_EQ(scripted.prompts()[0].type, MsgType::Error);
 }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/hero.h"
-#include "testapplication.h"
-#include "testdesktop.h"
+#include "session/editor_session.h"
+#include "test_application.h"
+#include "test_desktop.h"
 #include "tests/ui/modal.h"
 #include "ui/edit_commands.h"
-#include "ui/frm_gold.h"
-#include "ui/frm_name.h"
-#include "ui/frm_race.h"
+#include "ui/gold_dialog.h"
+#include "ui/model_dialog.h"
+#include "ui/name_dialog.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,30 +22,36 @@ namespace {
 
 class EditDialogs : public ::testing::Test {
 protected:
-    void SetUp() override { TestApplication(); }
+    void SetUp() override { testApplication(); }
+
+    TestDesktop desk; // any message but the expected ones fails
 };
 
 // Shows the dialog without a modal loop, puts text in the field and presses OK; answers whether
 // the dialog closed as accepted.
-bool PressOk(TDSEntryDialog &dialog, const QString &text) {
+bool pressOk(TextEntryDialog &dialog, const QString &text) {
     dialog.show();
     dialog.field()->setText(text);
-    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
     return !dialog.isVisible() && dialog.result() == QDialog::Accepted;
 }
 
-const QString NameMessage = QStringLiteral("You must specify a name!");
-const QString AlphaMessage = QStringLiteral("First character in the name must be alpha-numeric.");
-const QString GoldMessage =
-    QStringLiteral("Gold must be a valid integer value between 0 and 999999999.");
+// The text entry dialog showing modally.
+TextEntryDialog *entry(QDialog *dialog) {
+    return static_cast<TextEntryDialog *>(dialog);
+}
+
+const QString nameMessage = "You must specify a name!";
+const QString alphaMessage = "First character in the name must be alpha-numeric.";
+const QString goldMessage = "Gold must be a valid integer value between 0 and 999999999.";
 
 TEST_F(EditDialogs, NameDialogLooksAsDescribed) {
-    TfrmName dialog;
+    NameDialog dialog(nullptr, desk);
     EXPECT_EQ(dialog.windowTitle(), "Hero Name");
     EXPECT_EQ(dialog.size(), QSize(250, 78));
-    EXPECT_EQ(dialog.edtName()->maxLength(), 20);
-    EXPECT_TRUE(dialog.Button1()->isDefault());
-    EXPECT_EQ(dialog.Button2()->text(), "Cancel");
+    EXPECT_EQ(dialog.field()->maxLength(), 20);
+    EXPECT_TRUE(dialog.okButton()->isDefault());
+    EXPECT_EQ(dialog.cancelButton()->text(), "Cancel");
 }
 
 TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
@@ -53,33 +59,33 @@ TEST_F(EditDialogs, NameOkChecksTheFirstCharacter) {
         const char *name;
         QString message; // empty: accepted
     } cases[] = {
-        {"", NameMessage},           {" Ulf", AlphaMessage}, {"_Ulf", AlphaMessage},
-        {"'Ulf", AlphaMessage},      {",Ulf", AlphaMessage}, {"-Ulf", AlphaMessage},
-        {".Ulf", AlphaMessage},      {"Ulf's", QString()},   {"9 Lives", QString()},
+        {"", nameMessage},           {" Ulf", alphaMessage}, {"_Ulf", alphaMessage},
+        {"'Ulf", alphaMessage},      {",Ulf", alphaMessage}, {"-Ulf", alphaMessage},
+        {".Ulf", alphaMessage},      {"Ulf's", QString()},   {"9 Lives", QString()},
         {"Ulf the_Bold", QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        TestDesktop desk; // any message but the expected one fails
+        TestDesktop scripted;
         if (!c.message.isEmpty())
-            desk.ExpectMessage(c.message, MsgAnswer::Ok);
-        TfrmName dialog;
-        const bool accepted = PressOk(dialog, QString::fromLatin1(c.name));
+            scripted.expectMessage(c.message, MsgAnswer::Ok);
+        NameDialog dialog(nullptr, scripted);
+        const bool accepted = pressOk(dialog, QString::fromLatin1(c.name));
         EXPECT_EQ(accepted, c.message.isEmpty());
         EXPECT_EQ(dialog.isVisible(), !c.message.isEmpty()) << "a refused name keeps it open";
-        for (const TestDesktop::Prompt &prompt : desk.Prompts())
+        for (const TestDesktop::Prompt &prompt : scripted.prompts())
             EXPECT_EQ(prompt.caption, "Thalrex");
     }
 }
 
 TEST_F(EditDialogs, NameFieldRefusesOtherKeysAndStopsAtTwentyCharacters) {
-    TfrmName dialog;
+    NameDialog dialog(nullptr, desk);
     dialog.show();
-    QTest::keyClicks(dialog.edtName(), "U!l?f@ #9_'.-,x");
-    EXPECT_EQ(dialog.edtName()->text(), "Ulf 9_'.-,x");
-    dialog.edtName()->clear();
-    QTest::keyClicks(dialog.edtName(), "abcdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(dialog.edtName()->text(), "abcdefghijklmnopqrst");
+    QTest::keyClicks(dialog.field(), "U!l?f@ #9_'.-,x");
+    EXPECT_EQ(dialog.field()->text(), "Ulf 9_'.-,x");
+    dialog.field()->clear();
+    QTest::keyClicks(dialog.field(), "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(dialog.field()->text(), "abcdefghijklmnopqrst");
 }
 
 TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
@@ -92,235 +98,223 @@ TEST_F(EditDialogs, GoldOkAcceptsOnlyAWholeAmountInRange) {
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
-        TestDesktop desk;
+        TestDesktop scripted;
         if (!c.accepted)
-            desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
-        TfrmGold dialog;
-        dialog.edtGold()->setMaxLength(32); // the checks must hold on their own
-        EXPECT_EQ(PressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
+            scripted.expectMessage(goldMessage, MsgAnswer::Ok);
+        GoldDialog dialog(nullptr, scripted);
+        dialog.field()->setMaxLength(32); // the checks must hold on their own
+        EXPECT_EQ(pressOk(dialog, QString::fromLatin1(c.text)), c.accepted);
     }
 }
 
 TEST_F(EditDialogs, GoldFieldTakesNineDigitsOnly) {
-    TfrmGold dialog;
+    GoldDialog dialog(nullptr, desk);
     EXPECT_EQ(dialog.windowTitle(), "Gold");
     EXPECT_EQ(dialog.size(), QSize(250, 78));
     dialog.show();
-    QTest::keyClicks(dialog.edtGold(), "1-2a3 4.5");
-    EXPECT_EQ(dialog.edtGold()->text(), "12345");
-    QTest::keyClicks(dialog.edtGold(), "678901");
-    EXPECT_EQ(dialog.edtGold()->text(), "123456789");
+    QTest::keyClicks(dialog.field(), "1-2a3 4.5");
+    EXPECT_EQ(dialog.field()->text(), "12345");
+    QTest::keyClicks(dialog.field(), "678901");
+    EXPECT_EQ(dialog.field()->text(), "123456789");
 }
 
 TEST_F(EditDialogs, TypingIsCheckedButAGivenValueShowsWholeAndStaysEditable) {
-    TfrmName dialog;
+    NameDialog dialog(nullptr, desk);
+    QLineEdit *field = dialog.field();
     dialog.show();
-    dialog.SetValue(QStringLiteral("Zoë Åsa Longname-Smith"));
-    EXPECT_EQ(dialog.edtName()->text(), "Zoë Åsa Longname-Smith");
-    EXPECT_EQ(dialog.edtName()->selectedText(), dialog.edtName()->text()) << "typing replaces it";
-    dialog.edtName()->setCursorPosition(3);
-    QTest::keyClick(dialog.edtName(), Qt::Key_Backspace);
-    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smith");
-    QTest::keyClicks(dialog.edtName(), "e");
-    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smith") << "no typing beyond 20";
-    QTest::keyClick(dialog.edtName(), Qt::Key_End);
+    dialog.setValue("Zoë Åsa Longname-Smith");
+    EXPECT_EQ(field->text(), "Zoë Åsa Longname-Smith");
+    EXPECT_EQ(field->selectedText(), field->text()) << "typing replaces it";
+    field->setCursorPosition(3);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), "Zo Åsa Longname-Smith");
+    QTest::keyClicks(field, "e");
+    EXPECT_EQ(field->text(), "Zo Åsa Longname-Smith") << "no typing beyond 20";
+    QTest::keyClick(field, Qt::Key_End);
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(dialog.edtName(), Qt::Key_Backspace);
-    QTest::keyClicks(dialog.edtName(), "xyz");
-    EXPECT_EQ(dialog.edtName()->text(), "Zo Åsa Longname-Smxy");
-    EXPECT_FALSE(dialog.Unedited());
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, "xyz");
+    EXPECT_EQ(field->text(), "Zo Åsa Longname-Smxy");
+    EXPECT_FALSE(dialog.isUnedited());
 }
 
-TEST_F(EditDialogs, AskHeroNameAnswersTheTypedNameOnOkAndTheOldOneOnCancel) {
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        EXPECT_EQ(dialog->edtName()->text(), "Hero");
-        dialog->edtName()->clear();
-        QTest::keyClicks(dialog->edtName(), "Ulf's");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
-    });
-    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Ulf's");
-
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        QTest::keyClicks(dialog->edtName(), "Changed");
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
-    });
-    EXPECT_EQ(AskHeroName(nullptr, "Hero"), "Hero");
+TEST_F(EditDialogs, AskHeroNameAndGoldAnswerTheTypedValueOnOkAndTheOldOneOnCancel) {
+    const struct {
+        bool gold;
+        QString typed;
+        bool ok;
+        QString answer;
+    } cases[] = {{false, "Ulf's", true, "Ulf's"},
+                 {false, "Changed", false, "Hero"},
+                 {true, "999999999", true, "999999999"},
+                 {true, "", false, "100"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        whenModal([&c](QDialog *d) {
+            EXPECT_EQ(entry(d)->field()->text(), c.gold ? "100" : "Hero");
+            entry(d)->field()->clear();
+            QTest::keyClicks(entry(d)->field(), c.typed);
+            QTest::mouseClick(c.ok ? entry(d)->okButton() : entry(d)->cancelButton(),
+                              Qt::LeftButton);
+        });
+        EXPECT_EQ(c.gold ? QString::number(askGold(nullptr, desk, 100))
+                         : askHeroName(nullptr, desk, "Hero"),
+                  c.answer);
+    }
 }
 
-TEST_F(EditDialogs, AskGoldShowsTheAmountAndAnswersTheNewOne) {
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmGold *>(d);
-        EXPECT_EQ(dialog->edtGold()->text(), "100");
-        dialog->edtGold()->clear();
-        QTest::keyClicks(dialog->edtGold(), "999999999");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
-    });
-    EXPECT_EQ(AskGold(nullptr, 100), 999999999);
-
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmGold *>(d);
-        dialog->edtGold()->clear();
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
-    });
-    EXPECT_EQ(AskGold(nullptr, 100), 100);
-}
-
-TEST_F(EditDialogs, RaceDialogSelectsByNumberAndClearsForOthers) {
-    TfrmRace dialog;
+TEST_F(EditDialogs, ModelDialogSelectsByNumberAndClearsForOthers) {
+    ModelDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Hero Model");
     EXPECT_EQ(dialog.size(), QSize(250, 118));
-    EXPECT_EQ(dialog.ItemIndex(), -1);
-    dialog.SetItemIndex(2);
-    EXPECT_EQ(dialog.ItemIndex(), 2);
-    dialog.SetItemIndex(4);
-    EXPECT_EQ(dialog.ItemIndex(), -1);
+    EXPECT_EQ(dialog.selectedItem(), -1);
+    dialog.selectItem(2);
+    EXPECT_EQ(dialog.selectedItem(), 2);
+    dialog.selectItem(4);
+    EXPECT_EQ(dialog.selectedItem(), -1);
 }
 
 TEST_F(EditDialogs, AskHeroModelSelectsTheCurrentModelAndNothingForUnknown) {
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmRace *>(d);
-        EXPECT_EQ(dialog->ItemIndex(), -1);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        auto *dialog = static_cast<ModelDialog *>(d);
+        EXPECT_EQ(dialog->selectedItem(), -1);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrUnknown), dsrUnknown);
+    EXPECT_EQ(askHeroModel(nullptr, HeroModel::Unknown), HeroModel::Unknown);
 
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmRace *>(d);
-        EXPECT_EQ(dialog->ItemIndex(), 2);
-        const auto items = dialog->rgpRace()->findChildren<QRadioButton *>();
+    whenModal([](QDialog *d) {
+        auto *dialog = static_cast<ModelDialog *>(d);
+        EXPECT_EQ(dialog->selectedItem(), 2);
+        const auto items = dialog->group()->findChildren<QRadioButton *>();
         ASSERT_EQ(items.size(), 4);
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
         EXPECT_EQ(QApplication::focusWidget(), items[2]) << "the keys start at the selection";
         QTest::keyClick(items[2], Qt::Key_Down);
-        EXPECT_EQ(dialog->ItemIndex(), 3);
+        EXPECT_EQ(dialog->selectedItem(), 3);
         QTest::mouseClick(items[1], Qt::LeftButton, {}, QPoint(4, 4)); // "Farmgirl"
-        EXPECT_EQ(dialog->ItemIndex(), 1);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+        EXPECT_EQ(dialog->selectedItem(), 1);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrFarmgirl);
+    EXPECT_EQ(askHeroModel(nullptr, HeroModel::Dwarf), HeroModel::Farmgirl);
 
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmRace *>(d);
-        dialog->SetItemIndex(3);
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        auto *dialog = static_cast<ModelDialog *>(d);
+        dialog->selectItem(3);
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
     });
-    EXPECT_EQ(AskHeroModel(nullptr, dsrDwarf), dsrDwarf);
+    EXPECT_EQ(askHeroModel(nullptr, HeroModel::Dwarf), HeroModel::Dwarf);
 }
 
-// The Edit menu's Name, Gold and Model commands on a real hero.
+// The Edit menu's Name, Gold and Model commands on the hero of a session.
 class EditCommands : public EditDialogs {
 protected:
-    TestDesktop desk; // no message expected
     void SetUp() override {
         EditDialogs::SetUp();
-        hero.SetName("Hero");
-        hero.SetGold(100);
-        hero.SetModel(dsrUnknown);
-        hero.MarkUnmodified();
+        hero.setName("Hero");
+        hero.setGold(100);
+        hero.setModel(HeroModel::Unknown);
+        hero.markUnmodified();
+        hero.onChanged = [this] { ++changes; };
     }
-    TDSHero hero;
+
+    EditorSession session{ProgramFolders{}, desk};
+    Hero &hero = session.hero();
+    int changes = 0; // calls of the hero's onChanged
 };
 
 TEST_F(EditCommands, CancellingAnyDialogLeavesTheHeroUnmodified) {
-    WhenModal([](QDialog *d) {
-        QTest::keyClicks(static_cast<TfrmName *>(d)->edtName(), "Ulf");
-        QTest::mouseClick(static_cast<TfrmName *>(d)->Button2(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        QTest::keyClicks(entry(d)->field(), "Ulf");
+        QTest::mouseClick(entry(d)->cancelButton(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
-    WhenModal([](QDialog *d) {
-        QTest::keyClicks(static_cast<TfrmGold *>(d)->edtGold(), "5");
-        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button2(), Qt::LeftButton);
+    editHeroName(nullptr, session);
+    whenModal([](QDialog *d) {
+        QTest::keyClicks(entry(d)->field(), "5");
+        QTest::mouseClick(entry(d)->cancelButton(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
-    WhenModal([](QDialog *d) {
-        static_cast<TfrmRace *>(d)->SetItemIndex(1);
-        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button2(), Qt::LeftButton);
+    editHeroGold(nullptr, session);
+    whenModal([](QDialog *d) {
+        static_cast<ModelDialog *>(d)->selectItem(1);
+        QTest::mouseClick(static_cast<ModelDialog *>(d)->cancelButton(), Qt::LeftButton);
     });
-    EditHeroModel(nullptr, hero);
+    editHeroModel(nullptr, session);
 
-    EXPECT_FALSE(hero.Modified());
-    EXPECT_EQ(hero.HeroName(), "Hero");
-    EXPECT_EQ(hero.Gold(), 100);
-    EXPECT_EQ(hero.Model(), dsrUnknown);
+    EXPECT_FALSE(hero.isModified());
+    EXPECT_EQ(hero.name(), "Hero");
+    EXPECT_EQ(hero.gold(), 100);
+    EXPECT_EQ(hero.model(), HeroModel::Unknown);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST_F(EditCommands, UneditedOkKeepsALongNameAndALargeGold) {
     const std::string name = "Zo\xEB \xC5sa Longname-Smith"; // 22 Latin-1 characters
-    hero.SetName(name);
-    hero.SetGold(1234567890);
-    hero.MarkUnmodified();
+    hero.setName(name);
+    hero.setGold(1234567890);
+    hero.markUnmodified();
     QString shown;
-    WhenModal([&](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        shown = dialog->edtName()->text();
-        dialog->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-        EXPECT_TRUE(dialog->edtName()->hasFocus());
-        EXPECT_EQ(dialog->edtName()->selectedText(), shown);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    whenModal([&](QDialog *d) {
+        shown = entry(d)->field()->text();
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        EXPECT_TRUE(entry(d)->field()->hasFocus());
+        EXPECT_EQ(entry(d)->field()->selectedText(), shown);
+        QTest::mouseClick(entry(d)->okButton(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
+    editHeroName(nullptr, session);
     EXPECT_EQ(shown, "Zoë Åsa Longname-Smith");
-    WhenModal([&](QDialog *d) {
-        auto *dialog = static_cast<TfrmGold *>(d);
-        shown = dialog->edtGold()->text();
-        EXPECT_EQ(dialog->edtGold()->selectedText(), shown);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    whenModal([&](QDialog *d) {
+        shown = entry(d)->field()->text();
+        EXPECT_EQ(entry(d)->field()->selectedText(), shown);
+        QTest::mouseClick(entry(d)->okButton(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
+    editHeroGold(nullptr, session);
     EXPECT_EQ(shown, "1234567890");
 
-    EXPECT_EQ(hero.HeroName(), name);
-    EXPECT_EQ(hero.Gold(), 1234567890);
-    EXPECT_FALSE(hero.Modified());
+    EXPECT_EQ(hero.name(), name);
+    EXPECT_EQ(hero.gold(), 1234567890);
+    EXPECT_FALSE(hero.isModified());
 }
 
 TEST_F(EditCommands, AnEditedGoldOutOfRangeIsRefusedWithItsMessage) {
-    hero.SetGold(1234567890);
-    hero.MarkUnmodified();
-    desk.ExpectMessage(GoldMessage, MsgAnswer::Ok);
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmGold *>(d);
-        dialog->edtGold()->setSelection(9, 1); // the last digit, replaced: still ten digits
-        QTest::keyClicks(dialog->edtGold(), "1");
-        EXPECT_EQ(dialog->edtGold()->text(), "1234567891");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
-        EXPECT_TRUE(dialog->isVisible());
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
+    hero.setGold(1234567890);
+    hero.markUnmodified();
+    desk.expectMessage(goldMessage, MsgAnswer::Ok);
+    whenModal([](QDialog *d) {
+        QLineEdit *field = entry(d)->field();
+        field->setSelection(9, 1); // the last digit, replaced: still ten digits
+        QTest::keyClicks(field, "1");
+        EXPECT_EQ(field->text(), "1234567891");
+        QTest::mouseClick(entry(d)->okButton(), Qt::LeftButton);
+        EXPECT_TRUE(d->isVisible());
+        QTest::mouseClick(entry(d)->cancelButton(), Qt::LeftButton);
     });
-    EditGold(nullptr, hero);
-    EXPECT_EQ(hero.Gold(), 1234567890);
-    EXPECT_FALSE(hero.Modified());
+    editHeroGold(nullptr, session);
+    EXPECT_EQ(hero.gold(), 1234567890);
+    EXPECT_FALSE(hero.isModified());
 }
 
 TEST_F(EditCommands, AcceptedValuesReachTheHero) {
-    int propChanges = 0;
-    hero.OnPropChanged = [&](TDSHero &) { ++propChanges; };
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        dialog->edtName()->clear();
-        QTest::keyClicks(dialog->edtName(), "9 Lives");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        entry(d)->field()->clear();
+        QTest::keyClicks(entry(d)->field(), "9 Lives");
+        QTest::mouseClick(entry(d)->okButton(), Qt::LeftButton);
     });
-    EditHeroName(nullptr, hero);
-    EXPECT_EQ(hero.HeroName(), "9 Lives");
-    EXPECT_TRUE(hero.Modified());
+    editHeroName(nullptr, session);
+    EXPECT_EQ(hero.name(), "9 Lives");
+    EXPECT_TRUE(hero.isModified());
 
-    WhenModal([](QDialog *d) {
-        QTest::mouseClick(static_cast<TfrmGold *>(d)->Button1(), Qt::LeftButton);
-    });
-    EditGold(nullptr, hero);
-    EXPECT_EQ(propChanges, 1) << "OK on the unchanged amount changes nothing";
+    const int afterName = changes;
+    whenModal([](QDialog *d) { QTest::mouseClick(entry(d)->okButton(), Qt::LeftButton); });
+    editHeroGold(nullptr, session);
+    EXPECT_EQ(changes, afterName) << "OK on the unchanged amount changes nothing";
 
-    WhenModal([](QDialog *d) {
-        static_cast<TfrmRace *>(d)->SetItemIndex(2);
-        QTest::mouseClick(static_cast<TfrmRace *>(d)->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        static_cast<ModelDialog *>(d)->selectItem(2);
+        QTest::mouseClick(static_cast<ModelDialog *>(d)->okButton(), Qt::LeftButton);
     });
-    EditHeroModel(nullptr, hero);
-    EXPECT_EQ(hero.Model(), dsrDwarf);
+    editHeroModel(nullptr, session);
+    EXPECT_EQ(hero.model(), HeroModel::Dwarf);
 }
 
 } // namespace

@@ -1,109 +1,86 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "hero/hero.h"
-#include "mainwindow_fixture.h"
-#include "tests/ui/modal.h"
-#include "ui/clicklabel.h"
-#include "ui/ds_label.h"
-#include "ui/ds_shape.h"
-#include "ui/frm_name.h"
-#include "ui/frm_portraits.h"
-#include "ui/frm_race.h"
-#include "ui/frmmain.h"
-#include "ui/portraitimage.h"
-#include "ui/skill_panels.h"
+// The Edit menu and a drag in the whole window, on the new hero the window starts with.
+#include "main_window_fixture.h"
 
-#include <QAction>
-#include <QLabel>
+#include "session/built_in_portraits.h"
+#include "tests/ui/modal.h"
+#include "ui/model_dialog.h"
+#include "ui/portrait_view.h"
+#include "ui/skill_bar.h"
+#include "ui/text_entry_dialog.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-QImage Rgb(const QImage &image) {
+QImage rgb(const QImage &image) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// The shown main window with the new hero it starts with and its skill panels.
 class EditMenu : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        Start();
-        panels = window->findChild<TDSSkillPanels *>();
-        ASSERT_NE(panels, nullptr);
+        start();
     }
 
-    TDSHero &Hero() { return *window->Hero; }
-    QImage Builtin(int n) {
-        const TDSImageData data = Hero().Portraits()->BuiltInPortrait(n);
-        return Rgb(QImage::fromData(data.data(), int(data.size())));
+    QImage builtIn(int n) const {
+        const ImageBytes bytes = BuiltInPortraits().builtInPortrait(n);
+        return rgb(QImage::fromData(bytes.data(), int(bytes.size())));
     }
-    QImage Shown() { return Rgb(window->imgHero->Picture()); }
-
-    TDSSkillPanels *panels = nullptr;
+    QImage shownPortrait() const { return rgb(find<PortraitView>("portrait")->picture()); }
+    QString healthAndMana() const { return find<QWidget>("healthManaFrame")->statusTip(); }
 };
 
-TEST_F(EditMenu, TheWindowGivesItsHeroTheBuiltInPortraits) {
-    TfrmMain fresh(folders);
-    EXPECT_NE(dynamic_cast<TfrmPortraits *>(fresh.Hero->Portraits()), nullptr);
-    EXPECT_NE(fresh.findChild<TDSSkillPanels *>(), nullptr);
-}
-
 TEST_F(EditMenu, NewHeroShowsItsModelsPortraitAndClearedPanels) {
-    EXPECT_TRUE(Hero().IsNew());
-    EXPECT_FALSE(Hero().Modified());
-    EXPECT_EQ(Shown(), Builtin(Hero().Model()));
-    EXPECT_EQ(panels->Row('S').lblL->text(), "10");
-    EXPECT_EQ(panels->Row('M').L->width(), 1);
-    EXPECT_EQ(panels->shpHPMN()->statusTip(), "Health: 49  Mana: 30");
+    EXPECT_TRUE(hero().isNew());
+    EXPECT_FALSE(hero().isModified());
+    EXPECT_EQ(shownPortrait(), builtIn(int(hero().model())));
+    EXPECT_EQ(text("strengthLevel"), "10");
+    EXPECT_EQ(find<QWidget>("meleeLevelBar")->width(), 1);
+    EXPECT_EQ(healthAndMana(), "Health: 49  Mana: 30");
 }
 
 TEST_F(EditMenu, NameCommandCancelledKeepsTheHeroAndAcceptedRenamesIt) {
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        QTest::keyClicks(dialog->edtName(), "Ulf");
-        QTest::mouseClick(dialog->Button2(), Qt::LeftButton);
-    });
-    window->Name1->trigger();
-    EXPECT_FALSE(Hero().Modified());
-    EXPECT_EQ(Hero().HeroName(), "Hero");
-
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmName *>(d);
-        dialog->edtName()->clear();
-        QTest::keyClicks(dialog->edtName(), "Ulf");
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
-    });
-    window->Name1->trigger();
-    EXPECT_EQ(Hero().HeroName(), "Ulf");
-    EXPECT_EQ(window->lblHero->text(), "Ulf");
-    EXPECT_TRUE(Hero().Modified());
+    for (bool accepted : {false, true}) {
+        whenModal([accepted](QDialog *d) {
+            auto *dialog = static_cast<TextEntryDialog *>(d);
+            dialog->field()->clear();
+            QTest::keyClicks(dialog->field(), "Ulf");
+            QTest::mouseClick(accepted ? dialog->okButton() : dialog->cancelButton(),
+                              Qt::LeftButton);
+        });
+        action("nameAction")->trigger();
+        EXPECT_EQ(text("name"), accepted ? "Ulf" : "Hero");
+        EXPECT_EQ(hero().isModified(), accepted);
+    }
+    EXPECT_EQ(hero().name(), "Ulf");
 }
 
 TEST_F(EditMenu, ModelCommandOnANewHeroLoadsTheModelsPortrait) {
-    WhenModal([](QDialog *d) {
-        auto *dialog = static_cast<TfrmRace *>(d);
-        EXPECT_EQ(dialog->ItemIndex(), 3) << "the new hero is a skeleton";
-        dialog->SetItemIndex(1);
-        QTest::mouseClick(dialog->Button1(), Qt::LeftButton);
+    whenModal([](QDialog *d) {
+        auto *dialog = static_cast<ModelDialog *>(d);
+        EXPECT_EQ(dialog->selectedItem(), 3) << "the new hero is a skeleton";
+        dialog->selectItem(1);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     });
-    window->Model1->trigger();
-    EXPECT_EQ(Hero().Model(), dsrFarmgirl);
-    EXPECT_EQ(Shown(), Builtin(1));
-    EXPECT_TRUE(Hero().Modified());
+    action("modelAction")->trigger();
+    EXPECT_EQ(hero().model(), HeroModel::Farmgirl);
+    EXPECT_EQ(shownPortrait(), builtIn(1));
+    EXPECT_TRUE(hero().isModified());
 }
 
 TEST_F(EditMenu, BuiltInPortraitItems) {
-    window->SkullHelm1->trigger();
-    EXPECT_EQ(Shown(), Builtin(4));
-    EXPECT_TRUE(Hero().Modified());
-    window->PicSkullward1->trigger();
-    EXPECT_EQ(Shown(), Builtin(5));
-    window->PicDefault1->trigger();
-    EXPECT_EQ(Shown(), Builtin(Hero().Model()));
+    const std::pair<const char *, int> items[] = {{"skullHelmPortraitAction", 4},
+                                                  {"skullwardPortraitAction", 5},
+                                                  {"defaultPortraitAction", 3}};
+    for (const auto &[item, portrait] : items) {
+        action(item)->trigger();
+        EXPECT_EQ(shownPortrait(), builtIn(portrait)) << item;
+        EXPECT_TRUE(hero().isModified());
+    }
 }
 
 TEST_F(EditMenu, CustomPortraitTakesTheFileAndRemembersItsFolder) {
@@ -111,36 +88,45 @@ TEST_F(EditMenu, CustomPortraitTakesTheFileAndRemembersItsFolder) {
     small.fill(Qt::magenta);
     const QString path = root.filePath("small.bmp");
     ASSERT_TRUE(small.save(path, "BMP"));
-    desktop.ExpectFilePick(path);
-    window->PicCustom1->trigger();
-    EXPECT_EQ(window->imgHero->Picture().size(), QSize(32, 32));
-    EXPECT_TRUE(Hero().Modified());
-    EXPECT_EQ(window->dlgPicInitialDir, root.path() + "/");
-    EXPECT_EQ(desktop.Prompts().back().file.initialFolder, root.path() + "/Pictures/");
+    desktop.expectFilePick(QString()).expectFilePick(path);
+    action("customPortraitAction")->trigger(); // cancelled
+    EXPECT_FALSE(hero().isModified());
+    action("customPortraitAction")->trigger();
+
+    const FilePickSpec &pick = desktop.prompts()[0].file;
+    EXPECT_EQ(pick.title, "Hero Portrait (64x64 24-bit bmp)");
+    EXPECT_EQ(pick.filter, "Bitmaps (*.bmp)");
+    EXPECT_EQ(pick.initialFolder, folders.pictures);
+    EXPECT_TRUE(pick.preview);
+    EXPECT_EQ(desktop.prompts()[1].file.initialFolder, folders.pictures) << "a cancel keeps it";
+    EXPECT_EQ(find<PortraitView>("portrait")->picture().size(), QSize(32, 32));
+    EXPECT_EQ(find<PortraitView>("portrait")->picture().pixelColor(5, 5), QColor(Qt::magenta));
+    EXPECT_TRUE(hero().isModified());
+    EXPECT_EQ(session->settings().portraitFolder, root.path() + "/");
 }
 
 TEST_F(EditMenu, UnreadableCustomPortraitIsReportedAndChangesNothing) {
     const QString path = root.filePath("empty.bmp");
-    QFile(path).open(QIODevice::WriteOnly);
-    desktop.ExpectFilePick(path).ExpectMessage("Bitmap image is not valid", MsgAnswer::Ok);
-    window->PicCustom1->trigger();
-    EXPECT_EQ(Shown(), Builtin(Hero().Model()));
-    EXPECT_FALSE(Hero().Modified());
-    EXPECT_EQ(window->dlgPicInitialDir, root.path() + "/Pictures/");
+    writeFile(path, "not a bitmap");
+    desktop.expectFilePick(path).expectMessage("Bitmap image is not valid", MsgAnswer::Ok);
+    action("customPortraitAction")->trigger();
+    EXPECT_EQ(shownPortrait(), builtIn(int(hero().model())));
+    EXPECT_FALSE(hero().isModified());
+    EXPECT_EQ(session->settings().portraitFolder, folders.pictures);
 }
 
 TEST_F(EditMenu, DraggingMeleeUpdatesHeaderAndGauge) {
-    TDSShape *bar = panels->Row('M').B;
+    auto *bar = find<SkillBar>("meleeBackground");
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 6));
     for (int x = 200; x <= 200 * 12; x += 100)
         QTest::mouseMove(bar, QPoint(x, 6));
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(200 * 12, 6));
-    EXPECT_EQ(Hero().Melee().CurrentLevel(), 12);
-    EXPECT_EQ(panels->Row('M').lblL->text(), "12");
-    EXPECT_EQ(window->lblUber->text().toInt(), int(Hero().Uber()));
-    EXPECT_GT(Hero().Strength().Level(), 10);
-    EXPECT_NE(panels->shpHPMN()->statusTip(), "Health: 49  Mana: 30");
-    EXPECT_GT(panels->shpHealth()->height(), 10);
+    EXPECT_EQ(hero().melee().currentLevel(), 12);
+    EXPECT_EQ(text("meleeLevel"), "12");
+    EXPECT_EQ(text("uberLevel").toInt(), int(hero().uber()));
+    EXPECT_GT(hero().strength().level(), 10);
+    EXPECT_NE(healthAndMana(), "Health: 49  Mana: 30");
+    EXPECT_GT(find<QWidget>("healthBar")->height(), 10);
 }
 
 } // namespace

@@ -1,75 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hero's name is game text (Latin-1): the window shows it, keeps it and passes it on whole.
-#include "mainwindow_fixture.h"
+#include "main_window_fixture.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QMenu>
 
 namespace {
 
-const std::string Latin1Name = "Zo\xEB \xC5sa Longname-Smith"; // 22 characters
-const QString ShownName = QStringLiteral("Zoë Åsa Longname-Smith");
-
-QString SavedLatin1Hero(const QString &folder) {
-    TDSHero hero;
-    hero.NewHero();
-    hero.SetName(Latin1Name);
-    hero.SaveFolder(folder.toStdString());
-    return QString::fromStdString(hero.Folder());
-}
+const std::string latin1Name = "Zo\xEB \xC5sa Longname-Smith"; // 22 characters
+const QString shownName = QStringLiteral("Zoë Åsa Longname-Smith");
 
 } // namespace
 
 TEST_F(MainWindowTest, ALatin1NameSurvivesHeaderHeroesMenuSettingsAndExport) {
-    const QString folder = SavedLatin1Hero(folders.Documents + ShownName);
-    const QString tool = folders.Program + QStringLiteral("tankcreator");
-    WriteFile(tool, QStringLiteral("a Tank Creator"));
-    TfrmMain &w = Start();
-    w.setSetting(QStringLiteral("TankCreator"), tool);
+    Hero made;
+    made.startNew();
+    made.setName(latin1Name);
+    made.saveFolder((folders.documents + shownName).toStdString(), folders.save.toStdString());
+    const QString folder = QString::fromStdString(made.folder());
+    const QString tool = folders.program + "tankcreator";
+    writeFile(tool, "a Tank Creator");
+    start();
+    session->settingsList().setValue("TankCreator", tool);
 
-    w.RunCommand([&] { w.OpenFolder(folder); });
-    EXPECT_EQ(w.lblHero->text(), ShownName);
-    EXPECT_EQ(w.lblHeroShd->text(), ShownName);
-    ASSERT_EQ(w.Heros1->actions().size(), 1);
-    EXPECT_EQ(w.Heros1->actions()[0]->text().remove(QLatin1Char('&')),
-              ShownName + QStringLiteral(" - Level 0 "));
-    EXPECT_EQ(w.Heros1->actions()[0]->statusTip(),
-              QStringLiteral("<My Documents>/") + ShownName + QLatin1Char('/'));
+    action("advancedAction")->trigger();
+    desktop.expectFolderPick(folder);
+    action("openAction")->trigger();
+    EXPECT_EQ(text("name"), shownName);
+    EXPECT_EQ(shadowText("name"), shownName);
+    const QList<QAction *> heroes = menu("heroesMenu")->actions();
+    ASSERT_EQ(heroes.size(), 1);
+    EXPECT_EQ(heroes[0]->text().remove('&'), shownName + " - Level 0 ");
+    EXPECT_EQ(heroes[0]->statusTip(), "<My Documents>/" + shownName + '/');
 
     // The Tank Creator is asked for the party named after the hero, in the save folder.
     QStringList toolArguments;
-    desktop.OnProcessStart([&](const TestDesktop::ProcessStart &start) {
+    desktop.onProcessStart([&](const TestDesktop::ProcessStart &start) {
         toolArguments = start.arguments;
-        QDir().mkpath(folders.Save);
+        QDir().mkpath(folders.save);
         QFile out(start.arguments.last());
         return out.open(QIODevice::WriteOnly) && out.write("TANK") == 4;
     });
-    desktop.ExpectMessage(QStringLiteral("Export succeded."), MsgAnswer::Ok);
-    w.Export1->trigger();
+    desktop.expectMessage("Export succeded.", MsgAnswer::Ok);
+    action("exportAction")->trigger();
     ASSERT_EQ(toolArguments.size(), 4);
-    EXPECT_EQ(toolArguments.last(), folders.Save + ShownName + QStringLiteral(".dsparty"));
-    EXPECT_TRUE(QFile::exists(folders.Save + ShownName + QStringLiteral(".dsparty")));
+    EXPECT_EQ(toolArguments.last(), folders.save + shownName + ".dsparty");
+    EXPECT_TRUE(QFile::exists(folders.save + shownName + ".dsparty"));
 
     // The settings file keeps the line as readable text, and reading it back gives every byte.
-    const std::vector<std::string> recent = w.Hero->RecentHeros();
+    const std::vector<std::string> recent = hero().recentHeroes().lines();
     ASSERT_EQ(recent.size(), 1u);
-    EXPECT_EQ(recent[0], folder.toStdString() + "=\"" + Latin1Name + " - Level 0 00\"");
-    Stop();
+    EXPECT_EQ(recent[0], folder.toStdString() + "=\"" + latin1Name + " - Level 0 00\"");
+    stop();
     EXPECT_TRUE(
-        ReadFile(folders.SettingsFile)
-            .contains(QStringLiteral("Item0=%1=\"%2 - Level 0 00\"").arg(folder, ShownName)));
-    Start();
-    EXPECT_EQ(window->Hero->RecentHeros(), recent);
+        readFile(folders.settingsFile)
+            .contains(QStringLiteral("Item0=%1=\"%2 - Level 0 00\"").arg(folder, shownName)));
+    start();
+    EXPECT_EQ(hero().recentHeroes().lines(), recent);
 }
 
 TEST_F(MainWindowTest, ANewHeroWithALatin1NameIsSavedInAFolderOfThatName) {
-    TfrmMain &w = Start();
-    w.Hero->SetName(Latin1Name);
-    w.Save1->trigger();
-    EXPECT_EQ(QString::fromStdString(w.Hero->Folder()),
-              folders.Imports + ShownName + QLatin1Char('/'));
-    EXPECT_TRUE(QFile::exists(folders.Imports + ShownName + QStringLiteral("/Party.gas")));
+    start();
+    hero().setName(latin1Name);
+    action("saveAction")->trigger();
+    EXPECT_EQ(session->heroFolder(), folders.imports + shownName + '/');
+    EXPECT_TRUE(QFile::exists(folders.imports + shownName + "/Party.gas"));
 }

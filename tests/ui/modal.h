@@ -9,7 +9,7 @@
 
 // Runs the gesture on the next modal dialog once its event loop has started; a dialog the
 // gesture leaves open is rejected after a while, so a failing test cannot hang.
-inline void WhenModal(std::function<void(QDialog *)> gesture) {
+inline void whenModal(std::function<void(QDialog *)> gesture) {
     QTimer::singleShot(0, [gesture] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)

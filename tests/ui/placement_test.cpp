@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/access_keys.h"
 #include "ui/hints.h"
-#include "ui/qtdesktop.h"
-#include "ui/screenplacement.h"
+#include "ui/qt_desktop.h"
+#include "ui/screen_placement.h"
 
-#include "testapplication.h"
+#include "test_application.h"
 #include "tests/ui/modal.h"
 
 #include <QAction>
@@ -27,15 +28,15 @@ TEST(ScreenPlacement, PullsTheWindowBackOntoTheScreen) {
              Case{{657, 528}, {657, 528}},   // exactly at the edge
              Case{{658, 529}, {657, 528}},   // one pixel beyond
          })
-        EXPECT_EQ(PullOntoScreen(c.kept, window, screen), c.expected)
+        EXPECT_EQ(pullOntoScreen(c.kept, window, screen), c.expected)
             << c.kept.x() << "," << c.kept.y();
 }
 
 TEST(ScreenPlacement, KeepsToAScreenThatDoesNotStartAtTheOrigin) {
     const QRect second(1920, 0, 1280, 1024);
-    EXPECT_EQ(PullOntoScreen({3500, -10}, {367, 240}, second), QPoint(2833, 0));
-    EXPECT_EQ(PullOntoScreen({100, 100}, {367, 240}, second), QPoint(1920, 100));
-    EXPECT_EQ(PullOntoScreen({0, 0}, {2000, 2000}, second), QPoint(1920, 0))
+    EXPECT_EQ(pullOntoScreen({3500, -10}, {367, 240}, second), QPoint(2833, 0));
+    EXPECT_EQ(pullOntoScreen({100, 100}, {367, 240}, second), QPoint(1920, 100));
+    EXPECT_EQ(pullOntoScreen({0, 0}, {2000, 2000}, second), QPoint(1920, 0))
         << "a window larger than the screen keeps its top-left corner on it";
 }
 
@@ -48,41 +49,46 @@ TEST(Hints, SplitIntoToolTipAndStatusText) {
           Case{"Classification", "Classification", "Classification"},
           Case{"|Changes have been made to hero", "", "Changes have been made to hero"},
           Case{"Uber Level|Level: 1.5|x", "Uber Level", "Level: 1.5|x"}, Case{"", "", ""}}) {
-        EXPECT_EQ(ShortHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.shortText));
-        EXPECT_EQ(StatusHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.statusText));
+        EXPECT_EQ(shortHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.shortText));
+        EXPECT_EQ(statusHint(QString::fromLatin1(c.hint)), QString::fromLatin1(c.statusText));
     }
 }
 
 TEST(Hints, GoToWidgetsAndMenuItems) {
-    TestApplication();
+    testApplication();
     QLabel label;
-    SetHint(&label, QStringLiteral("Gold|Double-click to edit gold"));
+    setHint(&label, QStringLiteral("Gold|Double-click to edit gold"));
     EXPECT_EQ(label.toolTip(), QStringLiteral("Gold"));
     EXPECT_EQ(label.statusTip(), QStringLiteral("Double-click to edit gold"));
-    EXPECT_EQ(Hint(&label), QStringLiteral("Gold|Double-click to edit gold"));
+    EXPECT_EQ(hint(&label), QStringLiteral("Gold|Double-click to edit gold"));
 
     QAction item(QStringLiteral("&New"));
-    SetHint(&item, QStringLiteral("Start a new hero"));
+    setHint(&item, QStringLiteral("Start a new hero"));
     EXPECT_EQ(item.statusTip(), QStringLiteral("Start a new hero"));
-    EXPECT_EQ(Hint(&item), QStringLiteral("Start a new hero"));
+    EXPECT_EQ(hint(&item), QStringLiteral("Start a new hero"));
+}
+
+TEST(AccessKeys, FirstFreeLetterOfEachCaption) {
+    EXPECT_EQ(withAccessKeys({"Ulf", "ulrike", "Bob", "A&B", "uu"}, "b"),
+              QStringList({"&Ulf", "u&lrike", "B&ob", "&A&&B", "uu"}));
 }
 
 TEST(QtDesktop, CarriageReturnsBreakMessageLines) {
-    EXPECT_EQ(MessageLines(QStringLiteral("Error opening hero.\r\nCannot open file x")),
+    EXPECT_EQ(messageLines(QStringLiteral("Error opening hero.\r\nCannot open file x")),
               QStringLiteral("Error opening hero.\nCannot open file x"));
-    EXPECT_EQ(MessageLines(QStringLiteral("The hero has been modified.\r\rDo you want to save?")),
+    EXPECT_EQ(messageLines(QStringLiteral("The hero has been modified.\r\rDo you want to save?")),
               QStringLiteral("The hero has been modified.\n\nDo you want to save?"));
 }
 
 TEST(QtDesktop, AFolderNoProgramCanShowIsReportedByName) {
-    TestApplication();
+    testApplication();
     // No file manager or browser can be found.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "/nonexistent");
     QtDesktop desk;
     QString text;
     QString caption;
-    WhenModal([&](QDialog *dialog) {
+    whenModal([&](QDialog *dialog) {
         text = static_cast<QMessageBox *>(dialog)->text();
         caption = dialog->windowTitle();
         dialog->accept();
@@ -93,4 +99,17 @@ TEST(QtDesktop, AFolderNoProgramCanShowIsReportedByName) {
               QStringLiteral(
                   "Cannot open /home/ann/Documents/\nNo program to show it could be started."));
     EXPECT_EQ(caption, QStringLiteral("Thalrex"));
+}
+
+TEST(QtDesktop, BusyCursorsNestAndEnd) {
+    testApplication();
+    QtDesktop desk;
+    {
+        BusyCursor outer(desk);
+        BusyCursor inner(desk);
+        inner.restore();
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/experience.h"
 #include "hero/hero.h"
-#include "testapplication.h"
-#include "ui/ds_button.h"
-#include "ui/ds_label.h"
-#include "ui/ds_shape.h"
+#include "test_application.h"
+#include "ui/level_button.h"
+#include "ui/skill_bar.h"
 #include "ui/skill_panels.h"
 
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -16,308 +16,270 @@
 
 namespace {
 
-long double Start(int level) {
-    return ExperienceTable[level];
+long double start(int level) {
+    return experienceTable[level];
 }
 
-// A hero bound to shown skill panels, every row refreshed, melee committed at the start of
-// level 5.
-class SkillPanels : public ::testing::Test {
+// Shown skill panels following their hero as the window makes them, melee committed at the
+// start of level 5.
+class SkillPanelsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApplication();
-        panels = std::make_unique<TDSSkillPanels>();
+        testApplication();
+        panels = std::make_unique<SkillPanels>(hero);
         panels->resize(361, 123);
         panels->show();
-        panels->ResetPanels();
-        panels->Bind(&hero);
-        hero.ResetToMinimum();
-        hero.Melee().LoadExperience(Start(5));
-        hero.SetUberExperience(hero.TotalExperience());
-        hero.CommitCurrent();
-        hero.MarkUnmodified();
+        hero.onChanged = [this] { panels->showHero(); };
+        hero.resetToMinimum();
+        hero.melee().loadExperience(start(5));
+        hero.setUberExperience(hero.totalExperience());
+        hero.commitCurrent();
+        hero.markUnmodified();
+        panels->showHero();
     }
     void TearDown() override {
         // QTest remembers held buttons across tests; let go of them.
-        if (!panels)
-            return;
-        QTest::mouseRelease(panels->Row('M').B, Qt::LeftButton, {}, QPoint(1, 5));
-        QTest::mouseRelease(panels->Row('M').B, Qt::RightButton, {}, QPoint(1, 5));
+        QTest::mouseRelease(bar(), Qt::LeftButton, {}, QPoint(1, 5));
+        QTest::mouseRelease(bar(), Qt::RightButton, {}, QPoint(1, 5));
     }
 
-    TDSShape *Bar() const { return panels->Row('M').B; }
+    const SkillRow &melee() const { return panels->row("melee"); }
+    SkillBar *bar() const { return melee().background; }
     // Mouse positions on the melee bar; y stays inside the shape.
-    static QPoint At(int x) { return QPoint(x, 6); }
-    long double MeleeLevelPosition() {
-        return hero.Melee().CurrentLevel() + hero.Melee().PercentOfLevel() / 100;
+    static QPoint at(int x) { return QPoint(x, 6); }
+    long double meleeLevelPosition() {
+        return hero.melee().currentLevel() + hero.melee().percentOfLevel() / 100;
     }
 
-    TDSHero hero;
-    std::unique_ptr<TDSSkillPanels> panels;
+    Hero hero;
+    std::unique_ptr<SkillPanels> panels;
 };
 
-TEST_F(SkillPanels, RowsAreLaidOutWithTheirHintsAndTags) {
-    const TDSPanelRow &m = panels->Row('M');
-    EXPECT_EQ(m.pnl->geometry(), QRect(92, 59, 201, 14));
-    EXPECT_EQ(m.B->objectName(), "shpMB");
-    EXPECT_EQ(m.B->SkillType(), dskMelee);
-    EXPECT_EQ(m.D->SkillType(), dskMelee);
-    EXPECT_EQ(m.E->SkillType(), dskNone);
-    EXPECT_EQ(m.B->Hero(), &hero);
-    EXPECT_EQ(m.B->toolTip(), "Adjust Experience");
-    EXPECT_EQ(m.B->statusTip(), "Drag the bar left or right to adjust experience");
-    EXPECT_EQ(m.L->toolTip(), "Levels Gained");
-    EXPECT_EQ(m.E->toolTip(), "Percent of Next Level Gained");
-    EXPECT_EQ(m.down->objectName(), "DSButton2");
-    EXPECT_EQ(m.down->geometry(), QRect(80, 60, 12, 11));
-    EXPECT_EQ(m.down->Tag(), 0);
-    EXPECT_EQ(m.up->objectName(), "spdM");
-    EXPECT_EQ(m.up->x(), 293);
-    EXPECT_EQ(m.up->Tag(), 1);
-    EXPECT_EQ(m.up->toolTip(), "Increase to Next Level");
-    EXPECT_EQ(panels->Row('N').lblL->toolTip(), "Nature Magic");
-    EXPECT_EQ(panels->Row('R').down->objectName(), "DSButton1");
-    const TDSPanelRow &s = panels->Row('S');
-    EXPECT_EQ(s.pnl->y(), 3);
-    EXPECT_EQ(s.D->toolTip(), "Percent of Next Level Gained");
-    EXPECT_TRUE(s.B->toolTip().isEmpty());
-    EXPECT_EQ(s.down, nullptr);
-    EXPECT_EQ(panels->Row('C').pnl->y(), 107);
+TEST_F(SkillPanelsTest, RowsCarryTheirHints) {
+    const struct {
+        const char *name, *toolTip, *statusTip;
+    } cases[] = {
+        {"meleeBackground", "Adjust Experience", "Drag the bar left or right to adjust experience"},
+        {"meleePosition", "Adjust Experience", "Drag the bar left or right to adjust experience"},
+        {"meleeLevelBar", "Levels Gained", "Levels gained"},
+        {"meleeCommitted", "Percent of Next Level Gained", "Percent of next level gained"},
+        {"meleeUp", "Increase to Next Level", "Click to increase to beginning of next level"},
+        {"meleeDown", "Decrease Level", "Click to decrease level"},
+        {"natureLevel", "Nature Magic", "Nature Magic"},
+        {"strengthPosition", "Percent of Next Level Gained", "Percent of next level gained"},
+        {"strengthBackground", "", ""},
+    };
+    for (const auto &c : cases) {
+        const QWidget *widget = panels->findChild<QWidget *>(c.name);
+        ASSERT_NE(widget, nullptr) << c.name;
+        EXPECT_EQ(widget->toolTip(), c.toolTip) << c.name;
+        EXPECT_EQ(widget->statusTip(), c.statusTip) << c.name;
+    }
+    EXPECT_EQ(panels->findChild<QWidget *>("strengthDown"), nullptr)
+        << "attributes have no buttons";
 }
 
-TEST_F(SkillPanels, OnlyTheBarAndItsDragShapeStartADrag) {
-    const TDSPanelRow &m = panels->Row('M');
-    m.E->SetWidth(50); // as it shows after an adjustment within the level
+TEST_F(SkillPanelsTest, OnlyTheBarAndItsPositionStartADrag) {
+    melee().committed->setWidth(50); // as it shows after an adjustment within the level
     const struct {
-        TDSShape *shape;
+        SkillBar *shape;
         bool drags;
-    } cases[] = {{m.B, true}, {m.D, true}, {m.U, false}, {m.L, false}, {m.E, false}};
+    } cases[] = {{melee().background, true},
+                 {melee().position, true},
+                 {melee().levelTrack, false},
+                 {melee().levelBar, false},
+                 {melee().committed, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.shape->objectName().toStdString());
         EXPECT_EQ(c.shape->cursor().shape() == Qt::UpArrowCursor, c.drags);
         QTest::mousePress(c.shape, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(panels->Dragging, c.drags);
+        EXPECT_EQ(panels->isDragging(), c.drags);
         QTest::mouseRelease(c.shape, Qt::LeftButton, {}, QPoint(2, 2));
     }
 }
 
-TEST_F(SkillPanels, EveryFractionTextFitsItsLabel) {
-    for (QChar letter : QStringLiteral("SDIMRNC")) {
-        const TDSLabel *label = panels->Row(letter).lblE;
-        EXPECT_EQ(label->x(), 330);
+TEST_F(SkillPanelsTest, EveryFractionTextFitsItsLabel) {
+    for (const SkillRow &row : panels->rows())
         for (const char *text : {".9999", ".8888", ".2025", ".0505", ".4444", ".7777"})
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(QString::fromLatin1(text)),
-                      label->contentsRect().width())
-                << text << " in row " << letter.toLatin1();
+            EXPECT_LE(row.fraction->fontMetrics().horizontalAdvance(QString::fromLatin1(text)),
+                      row.fraction->contentsRect().width())
+                << text << " in row " << row.name.toStdString();
+}
+
+TEST_F(SkillPanelsTest, PressAtTheLeftEdgeAndInTheMiddle) {
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
+    EXPECT_TRUE(panels->isDragging());
+    EXPECT_EQ(hero.melee().currentLevel(), 5);
+    EXPECT_NEAR(double(hero.melee().percentOfLevel()), 50.0, 1e-6);
+    EXPECT_EQ(melee().position->width(), 100);
+    EXPECT_EQ(melee().fraction->text(), ".5");
+    EXPECT_EQ(melee().level->text(), "5");
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(100));
+    EXPECT_FALSE(panels->isDragging());
+
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(0));
+    EXPECT_TRUE(panels->isDragging()) << "the start of the committed level is no limit";
+    EXPECT_EQ(hero.melee().experience(), start(5));
+    EXPECT_EQ(melee().position->width(), 0);
+    EXPECT_EQ(melee().fraction->text(), "");
+}
+
+TEST_F(SkillPanelsTest, PressOnThePositionCountsFromThePanelEdge) {
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150)); // the position is now 150 wide at x = 1
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(150));
+    QTest::mousePress(melee().position, Qt::LeftButton, {}, QPoint(99, 3));
+    EXPECT_NEAR(double(hero.melee().percentOfLevel()), 50.0, 1e-6);
+}
+
+TEST_F(SkillPanelsTest, DragAcrossTheRightEndAndBack) {
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(150));
+    EXPECT_NEAR(double(meleeLevelPosition()), 5.75, 1e-9);
+    const int strengthBefore = hero.strength().currentLevel();
+    const long double uberBefore = hero.uber();
+
+    QTest::mouseMove(bar(), at(250));
+    EXPECT_NEAR(double(meleeLevelPosition()), 6.25, 1e-9);
+    EXPECT_FALSE(melee().committed->isVisible()) << "the level left the committed one";
+    EXPECT_EQ(melee().level->text(), "6");
+    EXPECT_GT(hero.uber(), uberBefore);
+    EXPECT_GT(hero.strength().experience(), 0) << "strength grows with melee";
+    EXPECT_GE(hero.strength().currentLevel(), strengthBefore);
+
+    QTest::mouseMove(bar(), at(150));
+    EXPECT_NEAR(double(meleeLevelPosition()), 5.75, 1e-9);
+    EXPECT_TRUE(melee().committed->isVisible());
+    EXPECT_TRUE(panels->isDragging());
+    EXPECT_TRUE(hero.canUndo());
+}
+
+TEST_F(SkillPanelsTest, ReachingTheFloorEndsTheDragWithoutARelease) {
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
+    QTest::mouseMove(bar(), at(-150)); // 25 % into level 4, below the committed start of 5
+    EXPECT_TRUE(hero.melee().atLimit());
+    EXPECT_FALSE(panels->isDragging());
+    EXPECT_EQ(hero.melee().experience(), start(5));
+
+    QTest::mouseMove(bar(), at(180));
+    EXPECT_EQ(hero.melee().experience(), start(5)) << "moves after the limit do nothing";
+}
+
+TEST_F(SkillPanelsTest, ReachingTheTopLevelEndsTheDrag) {
+    hero.melee().loadExperience(start(149));
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(100));
+    EXPECT_TRUE(panels->isDragging());
+    QTest::mouseMove(bar(), at(500)); // two wraps: beyond the last level
+    EXPECT_EQ(hero.melee().currentLevel(), 150);
+    EXPECT_EQ(hero.melee().experience(), start(150));
+    EXPECT_FALSE(panels->isDragging());
+    EXPECT_EQ(melee().levelBar->width(), 201);
+}
+
+TEST_F(SkillPanelsTest, EachSkillsBarAdjustsItsOwnSkillOnly) {
+    for (const SkillRow &row : panels->rows()) {
+        SCOPED_TRACE(row.name.toStdString());
+        const long double total = hero.totalExperience();
+        const bool modified = hero.isModified();
+        // Any button but the left one, and any bar of an attribute, does nothing.
+        QTest::mousePress(row.background, Qt::RightButton, {}, at(150));
+        QTest::mouseMove(row.background, at(190));
+        QTest::mouseRelease(row.background, Qt::RightButton, {}, at(190));
+        EXPECT_EQ(hero.totalExperience(), total);
+        EXPECT_EQ(hero.isModified(), modified);
+        QTest::mousePress(row.background, Qt::LeftButton, {}, at(100));
+        QTest::mouseRelease(row.background, Qt::LeftButton, {}, at(100));
+        Skill *skill = hero.skill(row.kind);
+        if (!skill) {
+            EXPECT_EQ(hero.totalExperience(), total);
+            continue;
+        }
+        EXPECT_NEAR(double(skill->percentOfLevel()), 50.0, 1e-6);
+        hero.commitCurrent();
     }
+    EXPECT_NEAR(double(hero.melee().percentOfLevel()), 50.0, 1e-6) << "the others left it alone";
 }
 
-TEST_F(SkillPanels, PressAtTheLeftEdgeAndInTheMiddle) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
-    EXPECT_TRUE(panels->Dragging);
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 5);
-    EXPECT_NEAR(double(hero.Melee().PercentOfLevel()), 50.0, 1e-6);
-    EXPECT_EQ(panels->Row('M').D->width(), 100);
-    EXPECT_EQ(panels->Row('M').lblE->text(), ".5");
-    EXPECT_EQ(panels->Row('M').lblL->text(), "5");
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(100));
-    EXPECT_FALSE(panels->Dragging);
-
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(0));
-    EXPECT_TRUE(panels->Dragging) << "the start of the committed level is no limit";
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
-    EXPECT_EQ(panels->Row('M').D->width(), 0);
-    EXPECT_EQ(panels->Row('M').lblE->text(), "");
-}
-
-TEST_F(SkillPanels, PressOnTheDeltaShapeCountsFromThePanelEdge) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150)); // D is now 150 wide at x = 1
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(150));
-    QTest::mousePress(panels->Row('M').D, Qt::LeftButton, {}, QPoint(99, 3));
-    EXPECT_NEAR(double(hero.Melee().PercentOfLevel()), 50.0, 1e-6);
-}
-
-TEST_F(SkillPanels, DragAcrossTheRightEndAndBack) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    EXPECT_NEAR(double(MeleeLevelPosition()), 5.75, 1e-9);
-    const int strengthBefore = hero.Strength().CurrentLevel();
-    const long double uberBefore = hero.Uber();
-
-    QTest::mouseMove(Bar(), At(250));
-    EXPECT_EQ(panels->LastWrap, 1);
-    EXPECT_EQ(panels->LastX, 250);
-    EXPECT_NEAR(double(MeleeLevelPosition()), 6.25, 1e-9);
-    EXPECT_FALSE(panels->Row('M').E->isVisible()) << "the level left the committed one";
-    EXPECT_EQ(panels->Row('M').lblL->text(), "6");
-    EXPECT_GT(hero.Uber(), uberBefore);
-    EXPECT_GT(hero.Strength().Experience(), 0) << "strength grows with melee";
-    EXPECT_GE(hero.Strength().CurrentLevel(), strengthBefore);
-
-    QTest::mouseMove(Bar(), At(150));
-    EXPECT_EQ(panels->LastWrap, 0);
-    EXPECT_NEAR(double(MeleeLevelPosition()), 5.75, 1e-9);
-    EXPECT_TRUE(panels->Row('M').E->isVisible());
-    EXPECT_TRUE(panels->Dragging);
-    EXPECT_TRUE(hero.CanUndo());
-}
-
-TEST_F(SkillPanels, ReachingTheFloorEndsTheDragWithoutARelease) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
-    QTest::mouseMove(Bar(), At(-150)); // 25 % into level 4, below the committed start of 5
-    EXPECT_TRUE(hero.Melee().AtLimit());
-    EXPECT_FALSE(panels->Dragging);
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
-
-    QTest::mouseMove(Bar(), At(180));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "moves after the limit do nothing";
-}
-
-TEST_F(SkillPanels, ReachingTheTopLevelEndsTheDrag) {
-    hero.Melee().LoadExperience(Start(149));
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(100));
-    EXPECT_TRUE(panels->Dragging);
-    QTest::mouseMove(Bar(), At(500)); // two wraps: beyond the last level
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 150);
-    EXPECT_EQ(hero.Melee().Experience(), Start(150));
-    EXPECT_FALSE(panels->Dragging);
-    EXPECT_EQ(panels->Row('M').L->width(), 201);
-}
-
-TEST_F(SkillPanels, RightButtonOnABarDoesNothing) {
-    QTest::mousePress(Bar(), Qt::RightButton, {}, At(150));
-    EXPECT_FALSE(panels->Dragging);
-    QTest::mouseMove(Bar(), At(190));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5));
-    EXPECT_FALSE(hero.Modified());
-}
-
-TEST_F(SkillPanels, PressOnAnAttributeBarDoesNothing) {
-    QTest::mousePress(panels->Row('S').B, Qt::LeftButton, {}, At(150));
-    EXPECT_EQ(hero.Strength().Experience(), 0);
-    EXPECT_FALSE(hero.Modified());
-}
-
-TEST_F(SkillPanels, HoldingTheUpButtonRepeatsEverFaster) {
-    TDSButton *up = panels->Row('M').up;
-    QTimer *tmr = panels->tmr();
+TEST_F(SkillPanelsTest, HoldingTheUpButtonRepeatsEverFaster) {
+    LevelButton *up = melee().up;
+    QTimer *timer = panels->repeatTimer();
     QTest::mousePress(up, Qt::LeftButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(6));
-    EXPECT_TRUE(tmr->isActive());
-    EXPECT_EQ(tmr->interval(), 1250);
+    EXPECT_EQ(hero.melee().experience(), start(6));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 1250);
 
-    const int intervals[] = {625, 312, 156, 78, 50, 50};
     int level = 6;
-    for (int interval : intervals) {
-        panels->tmrTimer(); // one tick of the repeat timer
+    for (int interval : {625, 312, 156, 78, 50, 50}) {
+        panels->repeatStep(); // one tick of the repeat timer
         ++level;
-        EXPECT_EQ(tmr->interval(), interval);
-        EXPECT_TRUE(tmr->isActive());
-        EXPECT_EQ(hero.Melee().Experience(), Start(level));
+        EXPECT_EQ(timer->interval(), interval);
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(hero.melee().experience(), start(level));
     }
     QTest::mouseRelease(up, Qt::LeftButton);
-    EXPECT_FALSE(tmr->isActive());
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 12);
-    EXPECT_EQ(panels->Row('M').lblL->text(), "12");
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(hero.melee().currentLevel(), 12);
+    EXPECT_EQ(melee().level->text(), "12");
 }
 
-TEST_F(SkillPanels, DownButtonGoesToTheLevelStartThenALevelLowerWithAnyMouseButton) {
-    TDSButton *down = panels->Row('M').down;
-    QTest::mouseClick(panels->Row('M').up, Qt::LeftButton);
-    QTest::mouseClick(panels->Row('M').up, Qt::LeftButton);
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(60));
-    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, At(60));
-    EXPECT_NEAR(double(MeleeLevelPosition()), 7.3, 1e-9);
+TEST_F(SkillPanelsTest, DownButtonGoesToTheLevelStartThenALevelLowerWithAnyMouseButton) {
+    LevelButton *down = melee().down;
+    QTest::mouseClick(melee().up, Qt::LeftButton);
+    QTest::mouseClick(melee().up, Qt::LeftButton);
+    QTest::mousePress(bar(), Qt::LeftButton, {}, at(60));
+    QTest::mouseRelease(bar(), Qt::LeftButton, {}, at(60));
+    EXPECT_NEAR(double(meleeLevelPosition()), 7.3, 1e-9);
 
     QTest::mousePress(down, Qt::RightButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(7)) << "first back to the level's start";
-    EXPECT_TRUE(panels->tmr()->isActive());
+    EXPECT_EQ(hero.melee().experience(), start(7)) << "first back to the level's start";
+    EXPECT_TRUE(panels->repeatTimer()->isActive());
     QTest::mouseRelease(down, Qt::RightButton);
-    EXPECT_FALSE(panels->tmr()->isActive());
+    EXPECT_FALSE(panels->repeatTimer()->isActive());
 
     QTest::mouseClick(down, Qt::MiddleButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(6));
+    EXPECT_EQ(hero.melee().experience(), start(6));
     QTest::mouseClick(down, Qt::LeftButton);
     QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "the committed start is the floor";
-    EXPECT_TRUE(hero.Melee().AtLimit());
+    EXPECT_EQ(hero.melee().experience(), start(5)) << "the committed start is the floor";
+    EXPECT_TRUE(hero.melee().atLimit());
 }
 
-TEST_F(SkillPanels, LevelStripWidths) {
-    EXPECT_EQ(panels->Row('S').L->width(), 14) << "strength shows level 10";
-    EXPECT_EQ(panels->Row('S').lblL->text(), "10");
-    EXPECT_EQ(panels->Row('R').L->width(), 1) << "ranged at level 0";
-    hero.Ranged().LoadExperience(Start(150));
-    EXPECT_EQ(panels->Row('R').L->width(), 201);
-    EXPECT_EQ(panels->Row('R').lblL->text(), "150");
+TEST_F(SkillPanelsTest, LevelStripWidths) {
+    EXPECT_EQ(panels->row("strength").levelBar->width(), 14) << "strength shows level 10";
+    EXPECT_EQ(panels->row("strength").level->text(), "10");
+    const SkillRow &ranged = panels->row("ranged");
+    EXPECT_EQ(ranged.levelBar->width(), 1) << "ranged at level 0";
+    hero.ranged().loadExperience(start(150));
+    panels->showHero();
+    EXPECT_EQ(ranged.levelBar->width(), 201);
+    EXPECT_EQ(ranged.level->text(), "150");
 
-    TDSShape &bar = *panels->Row('R').B;
-    EXPECT_EQ(bar.LevelToWidth(0), 1);
-    EXPECT_EQ(bar.LevelToWidth(10), 14);
-    EXPECT_EQ(bar.LevelToWidth(150), 201);
-    EXPECT_EQ(bar.PercentToWidth(50), 100);
-    EXPECT_EQ(bar.PercentToWidth(99.99), 199);
-    EXPECT_EQ(bar.PercentToWidth(0.25), 1) << "half a pixel rounds away from zero";
-    EXPECT_DOUBLE_EQ(bar.PercentAt(100), 50.0);
+    const SkillBar &bar = *ranged.background;
+    EXPECT_EQ(bar.levelToWidth(0), 1);
+    EXPECT_EQ(bar.levelToWidth(10), 14);
+    EXPECT_EQ(bar.levelToWidth(150), 201);
+    EXPECT_EQ(bar.percentToWidth(50), 100);
+    EXPECT_EQ(bar.percentToWidth(99.99), 199);
+    EXPECT_EQ(bar.percentToWidth(0.25), 1) << "half a pixel rounds away from zero";
+    EXPECT_DOUBLE_EQ(bar.percentAt(100), 50.0);
 }
 
-TEST_F(SkillPanels, GaugeAtTheMinimumAndCapped) {
-    hero.ResetToMinimum();
-    panels->UpdateHealthMana();
-    TDSShape *frame = panels->shpHPMN();
-    EXPECT_EQ(frame->geometry(), QRect(294, 3, 10, 46));
+TEST_F(SkillPanelsTest, GaugeAtTheMinimumAndCapped) {
+    hero.resetToMinimum();
+    panels->showHero();
+    const SkillBar *frame = panels->healthManaFrame();
+    const SkillBar *health = panels->healthBar();
+    const SkillBar *mana = panels->manaBar();
     EXPECT_EQ(frame->statusTip(), "Health: 49  Mana: 30");
-    EXPECT_EQ(panels->shpHealth()->toolTip(), "Health");
-    EXPECT_EQ(panels->shpMana()->toolTip(), "Mana");
-    EXPECT_EQ(panels->shpMana()->statusTip(), "Health: 49  Mana: 30");
-    EXPECT_EQ(panels->shpHealth()->geometry(), QRect(295, 38, 4, 10));
-    EXPECT_EQ(panels->shpMana()->geometry(), QRect(299, 42, 4, 6));
+    EXPECT_EQ(health->toolTip(), "Health");
+    EXPECT_EQ(mana->toolTip(), "Mana");
+    EXPECT_EQ(mana->statusTip(), "Health: 49  Mana: 30");
+    EXPECT_EQ(health->geometry(), QRect(295, 38, 4, 10));
+    EXPECT_EQ(mana->geometry(), QRect(299, 42, 4, 6));
 
-    hero.Strength().LoadExperience(Start(150));
-    panels->UpdateHealthMana();
-    EXPECT_EQ(panels->shpHealth()->height(), 44);
-    EXPECT_EQ(panels->shpHealth()->geometry().bottom(), frame->geometry().bottom() - 1);
-    EXPECT_EQ(panels->shpMana()->height(), 20) << "mana 180: 8 ln 180 - 21";
-}
-
-TEST_F(SkillPanels, ResetPanelsClearsEveryRow) {
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    panels->ResetPanels();
-    EXPECT_EQ(panels->LastX, -1);
-    for (const TDSPanelRow &row : panels->Rows()) {
-        EXPECT_EQ(row.L->width(), 1);
-        EXPECT_EQ(row.D->width(), 0);
-        EXPECT_EQ(row.E->width(), 0);
-        EXPECT_EQ(row.lblL->text(), "0");
-        EXPECT_EQ(row.lblE->text(), "");
-    }
-}
-
-TEST_F(SkillPanels, BindingFollowsHeroAndSkillTypeAndDropsARemovedHero) {
-    TDSShape &bar = *panels->Row('M').B;
-    EXPECT_EQ(bar.Skill(), &hero.Melee());
-    bar.SetSkillType(dskCombat);
-    EXPECT_EQ(bar.Skill(), &hero.Combat());
-    bar.SetSkillType(dskNone);
-    EXPECT_EQ(bar.Skill(), nullptr);
-    bar.SetSkillType(dskMelee);
-
-    TDSHero other;
-    bar.DropHero(&other);
-    EXPECT_EQ(bar.Hero(), &hero) << "another hero's removal is not ours";
-    panels->HeroRemoved();
-    EXPECT_EQ(bar.Hero(), nullptr);
-    EXPECT_EQ(bar.Skill(), nullptr);
-    EXPECT_EQ(panels->Row('M').up->Skill(), nullptr);
-    QTest::mousePress(Bar(), Qt::LeftButton, {}, At(150));
-    EXPECT_EQ(hero.Melee().Experience(), Start(5)) << "an unbound bar adjusts nothing";
-}
-
-TEST_F(SkillPanels, DestroyedPanelsLeaveTheHeroWithoutDisplays) {
-    panels.reset();
-    EXPECT_EQ(hero.Melee().BarDelta(), nullptr);
-    EXPECT_EQ(hero.Strength().LblLevel(), nullptr);
-    hero.Melee().AdjustExperience(150); // must not touch the destroyed widgets
-    EXPECT_EQ(hero.Melee().CurrentLevel(), 6);
+    hero.strength().loadExperience(start(150));
+    panels->showHero();
+    EXPECT_EQ(health->height(), 44);
+    EXPECT_EQ(health->geometry().bottom(), frame->geometry().bottom() - 1);
+    EXPECT_EQ(mana->height(), 20) << "mana 180: 8 ln 180 - 21";
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exchange/kegtap_library.h"
+
+#include "exchange/desktop.h"
+#include "exchange/game_text.h"
+#include "exchange/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <dlfcn.h>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using SetPromptHandlerFunction = decltype(&::SetKvPromptHandler);
+
+// Answers the library's Yes/No warnings; nothing may be thrown back into C code.
+int askUser(const char *text, const char *caption, void *desktop) {
+    try {
+        // The texts name the Tank's entries, whose names are game text.
+        return static_cast<Desktop *>(desktop)->message(fromGameText(text), fromGameText(caption),
+                                                        MsgType::Warning, MsgButtons::YesNo,
+                                                        MsgAnswer::No) == MsgAnswer::Yes;
+    } catch (...) {
+        return 0;
+    }
+}
+
+void setPromptHandler(void *library, KvPromptHandler handler, void *context) {
+    if (auto set = reinterpret_cast<SetPromptHandlerFunction>(dlsym(library, "SetKvPromptHandler")))
+        set(handler, context);
+}
+
+} // namespace
+
+KegtapLibrary::KegtapLibrary(const QString &libraryPath, Desktop &desktop)
+    : m_libraryPath(libraryPath), m_libraryFound(QFileInfo(libraryPath).isFile()),
+      m_desktop(desktop) {}
+
+KegtapLibrary::~KegtapLibrary() {
+    if (m_handle) {
+        setPromptHandler(m_handle, nullptr, nullptr);
+        dlclose(m_handle);
+    }
+}
+
+void KegtapLibrary::bind() {
+    if (!m_handle) {
+        m_handle = dlopen(QFile::encodeName(m_libraryPath).constData(), RTLD_NOW);
+        if (!m_handle)
+            throw std::runtime_error(
+                (QFileInfo(m_libraryPath).fileName() + " not found").toStdString());
+        setPromptHandler(m_handle, askUser, &m_desktop);
+        m_errorString = reinterpret_cast<ErrorStringFunction>(dlsym(m_handle, "GetKvErrorString"));
+    }
+    if (!m_extract) {
+        m_extract = reinterpret_cast<ExtractFunction>(dlsym(m_handle, "ExtractFilesFromTankFile"));
+        if (!m_extract)
+            throw std::runtime_error(
+                ("ExtractFilesFromTankFile not found in " + m_libraryPath).toStdString());
+    }
+}
+
+bool KegtapLibrary::extract(const QString &tankPath, const QString &destFolder) {
+    bind();
+    const QString dest = withoutTrailingSlash(destFolder);
+    QDir().mkpath(dest);
+    return m_extract(QFile::encodeName(tankPath).constData(), QFile::encodeName(dest).constData());
+}
+
+QString KegtapLibrary::errorMessage() const {
+    if (!m_errorString)
+        return {};
+    const uint32_t needed = m_errorString(nullptr, 0);
+    if (needed == 0)
+        return {};
+    std::string buffer(needed, '\0');
+    if (m_errorString(buffer.data(), needed) != 0)
+        return {};
+    return QString::fromLocal8Bit(buffer.c_str());
+}

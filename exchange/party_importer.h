@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class ExchangeHost;
+class KegtapLibrary;
+
+// A saved party file found in a folder.
+struct SavedParty {
+    QString name; // the file name without its extension
+    QString path;
+};
+
+// The import command: a saved party, or any party file picked with Browse..., unpacked into the
+// imports folder and opened.
+class PartyImporter {
+public:
+    PartyImporter(ExchangeHost &host, KegtapLibrary &library);
+
+    // Whether the extraction library was there at start-up; without it nothing can be imported.
+    bool isAvailable() const;
+    // The party files of the folder, sorted by name without regard to case.
+    static QList<SavedParty> partiesIn(const QString &folder);
+    // Browse...: lets the user pick a party file, starting in pickerFolder, and imports it;
+    // pickerFolder becomes the chosen file's folder once it is imported.
+    void browse(QString &pickerFolder);
+    // Imports the party file; throws when the library cannot be bound or the hero not opened.
+    void importParty(const QString &path);
+
+private:
+    ExchangeHost &m_host;
+    KegtapLibrary &m_library;
+};

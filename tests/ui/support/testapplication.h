@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#pragma once
-
-#include <QApplication>
-
-// The one application object of a widget test program, made on first use: the editor's own,
-// which shows the errors that escape event handlers.
-QApplication &TestApplication();
