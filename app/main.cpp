@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thalrex: the hero editor for Dungeon Siege saved parties.
+#include "app/command_line.h"
 #include "app/folders.h"
 #include "session/editor_session.h"
 #include "ui/application.h"
@@ -10,7 +11,12 @@
 #include <QDir>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> answered = answerHelpOrVersion(argc, argv))
+        return *answered;
     Application application(argc, argv);
+    const std::optional<QString> party = partyToImport(QCoreApplication::arguments());
+    if (!party)
+        return 2;
     QtDesktop desktop;
     application.setDesktop(&desktop);
     // No display name: the desktop would append it to every dialog's caption.
@@ -28,6 +34,8 @@ int main(int argc, char *argv[]) {
     {
         MainWindow window(session);
         window.show();
+        if (!party->isEmpty())
+            window.importParty(*party);
         result = QApplication::exec();
     }
     application.setDesktop(nullptr);

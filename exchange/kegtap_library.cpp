@@ -36,7 +36,9 @@ void setPromptHandler(void *library, KvPromptHandler handler, void *context) {
 } // namespace
 
 KegtapLibrary::KegtapLibrary(const QString &libraryPath, Desktop &desktop)
-    : m_libraryPath(libraryPath), m_libraryFound(QFileInfo(libraryPath).isFile()),
+    : m_libraryPath(libraryPath),
+      // A bare SONAME is the dynamic loader's to find.
+      m_libraryFound(QFileInfo(libraryPath).isRelative() || QFileInfo(libraryPath).isFile()),
       m_desktop(desktop) {}
 
 KegtapLibrary::~KegtapLibrary() {

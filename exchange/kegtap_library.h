@@ -7,8 +7,9 @@
 
 class Desktop;
 
-// The run-time binding of the extraction library: loaded by full path at the first import and
-// kept until this object is destroyed. The library's Yes/No warnings are asked on the desktop.
+// The run-time binding of the extraction library: loaded at the first import, by full path or by
+// its SONAME through the dynamic loader, and kept until this object is destroyed. The library's
+// Yes/No warnings are asked on the desktop.
 class KegtapLibrary {
 public:
     KegtapLibrary(const QString &libraryPath, Desktop &desktop);
@@ -17,7 +18,7 @@ public:
     KegtapLibrary &operator=(const KegtapLibrary &) = delete;
 
     const QString &libraryPath() const { return m_libraryPath; }
-    // Whether the library file existed when this object was made.
+    // Whether the library file existed when this object was made; true for a bare SONAME.
     bool libraryFound() const { return m_libraryFound; }
 
     // Loads the library and binds ExtractFilesFromTankFile on first use; throws

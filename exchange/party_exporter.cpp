@@ -50,10 +50,11 @@ void PartyExporter::run() {
                                 "computer...\r\r(you can get RTC.exe from ") +
                      tankCreatorSite + ')',
                  MsgType::Information);
-    // The second filter lets a tool of another name, such as our own tankcreator, be chosen.
-    const QString tool = desktop.pickFile({QStringLiteral("Tank Creator Location"),
-                                           QStringLiteral("Tank Creator (RTC.exe);;All files (*)"),
-                                           setting(SettingsKeys::tankCreator)});
+    // The game's tool and our own tankcreator show at once; the second filter shows any program.
+    const QString tool =
+        desktop.pickFile({QStringLiteral("Tank Creator Location"),
+                          QStringLiteral("Tank Creator (RTC.exe tankcreator);;All files (*)"),
+                          setting(SettingsKeys::tankCreator)});
     if (tool.isEmpty())
         return;
     setSetting(SettingsKeys::tankCreator, tool);

@@ -3,6 +3,7 @@
 
 #include "exchange/desktop.h"
 #include "exchange/game_text.h"
+#include "exchange/kegtap_location.h"
 #include "exchange/paths.h"
 #include "session/built_in_portraits.h"
 #include "settings/settings_keys.h"
@@ -31,8 +32,7 @@ QString settingsLine(const std::string &line) {
 
 EditorSession::EditorSession(const ProgramFolders &folders, Desktop &desktop,
                              const SaveFolderFinder &findSaveFolder)
-    : m_folders(folders), m_desktop(desktop),
-      m_kegtap(folders.program + QStringLiteral("libkegtap.so"), desktop),
+    : m_folders(folders), m_desktop(desktop), m_kegtap(kegtapLibraryPath(folders.program), desktop),
       m_importer(*this, m_kegtap), m_exporter(*this) {
     m_hero.setBuiltInPortraits(std::make_unique<BuiltInPortraits>());
     m_hero.clothesOf = [this](const std::string &model) { return clothesOf(model); };

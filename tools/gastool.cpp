@@ -3,9 +3,12 @@
 //   gastool fmt IN OUT            load IN and save it as OUT in the game's layout
 //   gastool get FILE PATH         print the value at PATH (components separated by "/")
 //   gastool set FILE PATH VALUE   set the value at PATH and save FILE; an empty VALUE removes it
-// An error prints its message on stderr, writes nothing and exits with 1.
+//   gastool --help | --version
+// An error prints its message on stderr, writes nothing and exits with 1; a wrong command line
+// prints the usage on stderr and exits with 2.
 
 #include "gas/gas_document.h"
+#include "thalrex_version.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,8 +21,10 @@ namespace {
 const char *const kUsage = "usage: gastool fmt IN OUT\n"
                            "       gastool get FILE PATH\n"
                            "       gastool set FILE PATH VALUE\n"
+                           "       gastool --help | --version\n"
                            "PATH names blocks from the top-level block down, then the key, "
-                           "separated by \"/\".\n";
+                           "separated by \"/\".\n"
+                           "Exit status: 0 success, 1 error, 2 wrong command line.\n";
 
 std::string GasPath(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\r');
@@ -28,7 +33,11 @@ std::string GasPath(std::string path) {
 
 int Run(const std::vector<std::string> &args) {
     GasDocument doc;
-    if (args.size() == 3 && args[0] == "fmt") {
+    if (args.size() == 1 && args[0] == "--help") {
+        std::fputs(kUsage, stdout);
+    } else if (args.size() == 1 && args[0] == "--version") {
+        std::puts("gastool " THALREX_VERSION);
+    } else if (args.size() == 3 && args[0] == "fmt") {
         doc.load(args[1]);
         doc.save(args[2]);
     } else if (args.size() == 3 && args[0] == "get") {
@@ -42,7 +51,7 @@ int Run(const std::vector<std::string> &args) {
         doc.save(args[1]);
     } else {
         std::fputs(kUsage, stderr);
-        return 1;
+        return 2;
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/disabled_item_hints.h"
 
+#include "ui/hints.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
@@ -25,7 +27,7 @@ public:
                 // After the menu's own handling, which clears the text for a disabled item.
                 QMetaObject::invokeMethod(
                     m_status,
-                    [status = m_status, tip = item->statusTip()] { status->showMessage(tip); },
+                    [status = m_status, tip = item->statusTip()] { showStatusText(status, tip); },
                     Qt::QueuedConnection);
                 m_showing = true;
             } else if (m_showing) {

@@ -8,10 +8,11 @@
 #include "ui/model_dialog.h"
 #include "ui/name_dialog.h"
 
+#include "ui/portrait_picture.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImage>
+#include <QImageReader>
 
 #include <stdexcept>
 
@@ -34,17 +35,28 @@ void choosePortraitFile(EditorSession &session) {
     QString &folder = session.settings().portraitFolder;
     FilePickSpec pick;
     pick.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
-    pick.filter = QStringLiteral("Bitmaps (*.bmp)");
+    pick.filter = pictureFilter();
     pick.initialFolder = folder;
     pick.preview = true;
     const QString chosen = session.desktop().pickFile(pick);
     if (chosen.isEmpty())
         return;
-
-    QFile file(chosen);
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (QImage::fromData(data, "BMP").isNull())
-        throw std::runtime_error("Bitmap image is not valid");
-    session.hero().setPortrait(ImageBytes(data.begin(), data.end()));
+    setPortraitFromFile(session, chosen);
     folder = QDir::cleanPath(QFileInfo(chosen).absolutePath()) + QLatin1Char('/');
+}
+
+void setPortraitFromFile(EditorSession &session, const QString &path) {
+    std::optional<ImageBytes> portrait = portraitFromFile(path);
+    if (!portrait)
+        throw std::runtime_error("Bitmap image is not valid");
+    session.hero().setPortrait(std::move(*portrait));
+}
+
+QString pictureFilter() {
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        const QString suffix = QString::fromLatin1(format);
+        patterns << QStringLiteral("*.") + suffix << QStringLiteral("*.") + suffix.toUpper();
+    }
+    return QStringLiteral("Pictures (%1);;Bitmaps (*.bmp)").arg(patterns.join(QLatin1Char(' ')));
 }

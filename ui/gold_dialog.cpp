@@ -42,7 +42,7 @@ bool GoldDialog::check() {
 int askGold(QWidget *parent, Desktop &desktop, int current) {
     GoldDialog dialog(parent, desktop);
     dialog.setValue(QString::number(current));
-    if (dialog.exec() != QDialog::Accepted || dialog.isUnedited())
+    if (dialog.exec() != QDialog::Accepted)
         return current;
     return dialog.field()->text().toInt();
 }

@@ -14,5 +14,5 @@ protected:
 };
 
 // Shows the gold dialog with current, whole; answers the accepted amount, or current when
-// cancelled or left unedited.
+// cancelled.
 int askGold(QWidget *parent, Desktop &desktop, int current);

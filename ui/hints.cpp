@@ -4,6 +4,8 @@
 #include "exchange/paths.h"
 
 #include <QAction>
+#include <QStatusBar>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -38,4 +40,10 @@ QString hint(const QObject *object) {
 
 QString pathHint(const QString &path, const QString &documents) {
     return replaceFirst(path, documents, QStringLiteral("<My Documents>/"));
+}
+
+void showStatusText(QStatusBar *bar, const QString &text) {
+    const int room =
+        bar->contentsRect().width() - 2 * bar->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    bar->showMessage(bar->fontMetrics().elidedText(text, Qt::ElideMiddle, room));
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QObject;
+class QStatusBar;
 
 // Hints have the form "short text|status text": the short text is the tool tip, the status text
 // (the whole hint when there is no "|") goes to the status bar.
@@ -17,3 +18,6 @@ QString hint(const QObject *object);
 
 // A path as a hint shows it: the documents folder in it written "<My Documents>/".
 QString pathHint(const QString &path, const QString &documents);
+
+// Shows a status text in the bar, elided in the middle when it is wider than the bar.
+void showStatusText(QStatusBar *bar, const QString &text);

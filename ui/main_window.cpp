@@ -9,17 +9,22 @@
 #include "ui/export_dialog.h"
 #include "ui/hints.h"
 #include "ui/import_menu.h"
+#include "ui/portrait_picture.h"
 #include "ui/portrait_view.h"
 #include "ui/screen_placement.h"
 #include "ui/skill_panels.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(EditorSession &session, QWidget *parent)
@@ -75,6 +80,32 @@ void MainWindow::placeWindow() {
     move(screen ? pullOntoScreen(kept, size(), screen->geometry()) : kept);
 }
 
+bool MainWindow::event(QEvent *event) {
+    if (event->type() != QEvent::StatusTip)
+        return QMainWindow::event(event);
+    showStatusText(statusBar(), static_cast<QStatusTipEvent *>(event)->tip());
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+    // A picture dropped on the portrait becomes it, as with Custom....
+    if (watched != m_portraitFrame)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::DragEnter) {
+        auto *enter = static_cast<QDragEnterEvent *>(event);
+        if (enter->mimeData()->hasUrls() && enter->mimeData()->urls().first().isLocalFile())
+            enter->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        const QString path =
+            static_cast<QDropEvent *>(event)->mimeData()->urls().first().toLocalFile();
+        runCommand([this, path] { setPortraitFromFile(m_session, path); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     if (m_shown)
@@ -121,7 +152,10 @@ void MainWindow::runCommand(const std::function<void()> &command) {
 
 void MainWindow::showHero() {
     const Hero &hero = m_session.hero();
-    setCaption(m_nameShadow, m_name, m_session.heroName());
+    // A long name ends in an ellipsis before the uber level.
+    setCaption(
+        m_nameShadow, m_name,
+        m_name->fontMetrics().elidedText(m_session.heroName(), Qt::ElideRight, m_name->width()));
     setCaption(m_titleShadow, m_title, QString::fromStdString(hero.title()));
     const long double uber = hero.uber();
     setCaption(m_uberShadow, m_uber, QString::number(static_cast<long long>(uber)));
@@ -132,5 +166,11 @@ void MainWindow::showHero() {
     m_modified->setVisible(hero.isModified());
     findChild<QAction *>(QStringLiteral("saveAction"))->setEnabled(hero.isModified());
     m_portrait->showPortrait(hero.portrait());
+    setHint(
+        m_portraitFrame,
+        isAllBlack(m_portrait->picture())
+            ? QStringLiteral("Portrait|The portrait is all black, as in some heroes saved under "
+                             "Wine: choose another with Edit > Portrait")
+            : QStringLiteral("Portrait|Double-click to select portrait"));
     m_panels->showHero();
 }

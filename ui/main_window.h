@@ -32,7 +32,12 @@ public:
     explicit MainWindow(EditorSession &session, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Imports the party file as File > Import does; a party named on the command line comes here.
+    void importParty(const QString &path);
+
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

@@ -55,7 +55,8 @@ void MainWindow::createHeader() {
     m_portraitFrame->setObjectName(QStringLiteral("portraitFrame"));
     m_portraitFrame->setGeometry(2, 1, 43, 50);
     m_portraitFrame->setPixmap(portraitFramePicture());
-    setHint(m_portraitFrame, QStringLiteral("Portrait|Double-click to select portrait"));
+    m_portraitFrame->setAcceptDrops(true);
+    m_portraitFrame->installEventFilter(this);
 
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

@@ -133,13 +133,15 @@ void MainWindow::createMenu() {
     m_advancedAction = findChild<QAction *>(QStringLiteral("advancedAction"));
     m_heroesMenu = findChild<QMenu *>(QStringLiteral("heroesMenu"));
     m_importMenu = new ImportMenu(findChild<QMenu *>(QStringLiteral("importMenu")), m_session);
-    connect(m_importMenu, &ImportMenu::partyChosen, this, [this](const QString &path) {
-        runCommand([this, path] { m_session.importer().importParty(path); });
-    });
+    connect(m_importMenu, &ImportMenu::partyChosen, this, &MainWindow::importParty);
     connect(m_importMenu, &ImportMenu::browseChosen, this,
             [this] { runCommand([this] { browseParty(); }); });
     showSaveFolderHint();
     showAdvancedMode();
+}
+
+void MainWindow::importParty(const QString &path) {
+    runCommand([this, path] { m_session.importer().importParty(path); });
 }
 
 void MainWindow::showAdvancedMode() {

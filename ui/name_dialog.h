@@ -15,5 +15,5 @@ protected:
 };
 
 // Shows the name dialog with current, whole; answers the accepted name, or current when
-// cancelled or left unedited.
+// cancelled.
 QString askHeroName(QWidget *parent, Desktop &desktop, const QString &current);

@@ -6,16 +6,17 @@
 class QFileDialog;
 class QLabel;
 
-// The picture preview beside a file dialog's list: the picture of the file under the selection,
-// scaled down only when it is larger than the pane, with its size in pixels below it.
+// The portrait preview beside a file dialog's list: the portrait the file under the selection
+// makes (see portraitFromFile), scaled down only when it is larger than the pane, with its size
+// in pixels below it.
 class PicturePreview : public QWidget {
     Q_OBJECT
 public:
-    // Adds the pane to the right of the dialog's file list and follows its selection. The dialog
-    // must be Qt's own (DontUseNativeDialog).
+    // Adds the pane to the right of the dialog's file list, widening the dialog by as much, and
+    // follows its selection. The dialog must be Qt's own (DontUseNativeDialog).
     explicit PicturePreview(QFileDialog *dialog);
 
-    // Shows the picture of the file, or nothing when it is no readable picture.
+    // Shows the portrait the file makes, or nothing when it is no picture.
     void showFile(const QString &path);
 
     const QLabel *picture() const { return m_picture; }

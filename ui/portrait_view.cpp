@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/portrait_view.h"
 
+#include "ui/portrait_picture.h"
+
 #include <QPainter>
 
 PortraitView::PortraitView(QWidget *parent) : QWidget(parent) {}
@@ -9,7 +11,7 @@ void PortraitView::showPortrait(const ImageBytes &bitmap) {
     if (bitmap == m_shown)
         return;
     m_shown = bitmap;
-    m_picture = QImage::fromData(bitmap.data(), static_cast<int>(bitmap.size()));
+    m_picture = portraitPicture(bitmap);
     update();
 }
 

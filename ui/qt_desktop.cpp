@@ -57,7 +57,31 @@ QString messageLines(const QString &text) {
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return lines;
+    // A long path or command would widen the box to the screen and still be cut: a word longer
+    // than 40 characters may break after each folder separator and every 40 characters.
+    constexpr qsizetype longestWord = 40;
+    const QChar mayBreak(0x200B); // zero width space
+    QString broken;
+    for (qsizetype at = 0; at < lines.size();) {
+        qsizetype end = at;
+        while (end < lines.size() && !lines[end].isSpace())
+            ++end;
+        const QStringView word = QStringView(lines).mid(at, end - at);
+        qsizetype run = 0;
+        for (const QChar c : word) {
+            broken += c;
+            ++run;
+            if (word.size() > longestWord &&
+                (c == QLatin1Char('/') || c == QLatin1Char('\\') || run == longestWord)) {
+                broken += mayBreak;
+                run = 0;
+            }
+        }
+        if (end < lines.size())
+            broken += lines[end];
+        at = end + 1;
+    }
+    return broken;
 }
 
 MsgAnswer QtDesktop::message(const QString &text, const QString &caption, MsgType type,
@@ -85,8 +109,10 @@ QString QtDesktop::pickFile(const FilePickSpec &pick) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (pick.preview) {
-        // A desktop's own dialog cannot take the pane.
+        // A desktop's own dialog cannot take the pane. Picture filters name many patterns: only
+        // their names show.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         new PicturePreview(&dialog);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -18,5 +18,7 @@ public:
     void setBusy(bool busy) override;
 };
 
-// A message text with its carriage returns (and CR LF pairs) turned into line breaks.
+// A message text with its carriage returns (and CR LF pairs) turned into line breaks, and a
+// place to break after each folder separator and within every run of 40 characters without a
+// blank.
 QString messageLines(const QString &text);

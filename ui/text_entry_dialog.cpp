@@ -46,14 +46,9 @@ void TextEntryDialog::setValue(const QString &value) {
     m_filter->setText(value);
     m_edit->setText(value);
     m_edit->selectAll();
-    m_given = value;
-}
-
-bool TextEntryDialog::isUnedited() const {
-    return m_given && m_edit->text() == *m_given;
 }
 
 void TextEntryDialog::acceptIfValid() {
-    if (isUnedited() || check())
+    if (check())
         accept();
 }

@@ -3,8 +3,6 @@
 
 #include <QDialog>
 
-#include <optional>
-
 class Desktop;
 class QLabel;
 class QLineEdit;
@@ -14,8 +12,7 @@ class TypingFilter;
 // A small fixed-size tool dialog with a prompt, one text field and OK / Cancel. Typing accepts
 // only the characters the field allows, up to its length limit; anything else is refused with a
 // beep. A value given by the program shows whole, whatever it holds. OK closes the dialog as
-// accepted when the given value is left unedited or when check() approves the text; its
-// messages go to the desktop.
+// accepted only when check() approves the text, edited or not; its messages go to the desktop.
 class TextEntryDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,8 +25,6 @@ public:
 
     // Shows the value whole and selected, so that typing replaces it.
     void setValue(const QString &value);
-    // The field still holds the value given with setValue.
-    bool isUnedited() const;
 
 protected:
     // Answers whether the field's text may be accepted, telling the user why not.
@@ -46,5 +41,4 @@ private:
     QPushButton *m_ok;
     QPushButton *m_cancel;
     int m_maxLength;
-    std::optional<QString> m_given;
 };

@@ -257,7 +257,7 @@ TEST_F(Export, MissingToolAsksForItsLocation) {
     const std::vector<TestDesktop::Prompt> picks = d.prompts(TestDesktop::Kind::File);
     ASSERT_EQ(picks.size(), 2u);
     EXPECT_EQ(picks[0].file.title, "Tank Creator Location");
-    EXPECT_EQ(picks[0].file.filter, "Tank Creator (RTC.exe);;All files (*)");
+    EXPECT_EQ(picks[0].file.filter, "Tank Creator (RTC.exe tankcreator);;All files (*)");
     EXPECT_EQ(picks[0].file.initialFolder, t.path("bin/RTC.exe"));
     EXPECT_EQ(host.settings.value("TankCreator"), tool);
     EXPECT_EQ(d.processStarts().size(), 1u);

@@ -183,6 +183,9 @@ const OpenFailure openFailures[] = {
      "'' is not a valid floating point value"},
     {"portrait not a bitmap", "Portrait-0.bmp", [] { return std::string("GIF89a"); },
      "Bitmap image is not valid"},
+    {"portrait holding PNG data", "Portrait-0.bmp",
+     [] { return std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x40\0\0\0\x40", 24); },
+     "Bitmap image is not valid"},
 };
 
 TEST_F(HeroFolderTest, FailedOpenReportsTheCauseAndLeavesTheHeroExactlyAsItWas) {

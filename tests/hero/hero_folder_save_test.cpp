@@ -4,6 +4,7 @@
 #include "hero/hero_values.h"
 #include "tests/gas/gas_shape.h"
 #include "tests/hero/comma_decimals.h"
+#include "tests/hero/bitmap_file.h"
 #include "tests/hero/hero_folder_fixture.h"
 
 #include <cerrno>
@@ -128,6 +129,19 @@ TEST_F(HeroFolderTest, OpenedFolderSavedUnchangedKeepsEveryKeyItDoesNotOwn) {
     EXPECT_EQ(valueIn(info, "info/file_name"),
               "\"C:\\Documents\\Dungeon Siege\\Save\\Bob the Brave.dsparty\"");
     EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), bobsFace);
+}
+
+TEST_F(HeroFolderTest, AnUntouchedPortraitIsSavedByteForByteWhateverItsDepth) {
+    for (const std::uint32_t bits : {1u, 4u, 8u, 16u, 24u, 32u}) {
+        SCOPED_TRACE(bits);
+        const std::string folder = realisticFolder();
+        const std::string portrait = asText(bitmapFile(37, 5, bits, 0x5a));
+        WriteAll(folder + "Portrait-0.bmp", portrait);
+        hero.openFolder(folder);
+        hero.melee().adjustExperience(100);
+        hero.saveFolder("", saveGameFolder);
+        EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), portrait);
+    }
 }
 
 TEST_F(HeroFolderTest, SavedValuesFollowTheHeroNotTheFile) {

@@ -47,9 +47,10 @@ TEST_F(Gastool, FmtRewritesInTheGameLayout) {
 struct ErrorCase {
     std::vector<std::string> args;
     std::string message;
+    int exitCode = 1;
 };
 
-TEST_F(Gastool, ErrorsPrintTheirMessageExitWithOneAndWriteNothing) {
+TEST_F(Gastool, ErrorsPrintTheirMessageExitWithOneOrTwoAndWriteNothing) {
     WriteAll(folder / "broken.gas", "[a]{x=1;");
     const std::string dir = folder.Path().string();
     const std::vector<ErrorCase> cases = {
@@ -58,12 +59,13 @@ TEST_F(Gastool, ErrorsPrintTheirMessageExitWithOneAndWriteNothing) {
         {{"fmt", party, dir + "/no/out.gas"}, "Cannot create file " + dir + "/no/out.gas"},
         {{"set", party, "party/nothing/gold", "1"}, "List index out of bounds (-1)"},
         {{"get", party, "info/hero_name"}, "List index out of bounds (-1)"},
-        {{"frobnicate", party}, "usage: gastool"},
-        {{"set", party, "party/gold"}, "usage: gastool"},
+        {{"frobnicate", party}, "usage: gastool", 2},
+        {{"set", party, "party/gold"}, "usage: gastool", 2},
+        {{"--help", party}, "usage: gastool", 2},
     };
     for (const ErrorCase &c : cases) {
         ProgramRun run = RunGastool(c.args);
-        EXPECT_EQ(run.exitCode, 1) << c.message;
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.message;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }

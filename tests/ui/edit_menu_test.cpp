@@ -95,7 +95,9 @@ TEST_F(EditMenu, CustomPortraitTakesTheFileAndRemembersItsFolder) {
 
     const FilePickSpec &pick = desktop.prompts()[0].file;
     EXPECT_EQ(pick.title, "Hero Portrait (64x64 24-bit bmp)");
-    EXPECT_EQ(pick.filter, "Bitmaps (*.bmp)");
+    EXPECT_TRUE(pick.filter.startsWith("Pictures (*.")) << pick.filter.toStdString();
+    EXPECT_TRUE(pick.filter.contains("*.png") && pick.filter.contains("*.jpg"));
+    EXPECT_TRUE(pick.filter.endsWith(";;Bitmaps (*.bmp)"));
     EXPECT_EQ(pick.initialFolder, folders.pictures);
     EXPECT_TRUE(pick.preview);
     EXPECT_EQ(desktop.prompts()[1].file.initialFolder, folders.pictures) << "a cancel keeps it";

@@ -80,6 +80,19 @@ TEST(QtDesktop, CarriageReturnsBreakMessageLines) {
               QStringLiteral("The hero has been modified.\n\nDo you want to save?"));
 }
 
+TEST(QtDesktop, AMessageWithAVeryLongNameStaysASensibleWidth) {
+    testApplication();
+    const QString name(300, QLatin1Char('W'));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Thalrex"),
+                    messageLines(QStringLiteral("Export failed.\r\rYou will need to create ") +
+                                 name + QStringLiteral(".dsparty manually")));
+    box.show();
+    EXPECT_LT(box.width(), 700);
+    EXPECT_EQ(messageLines(QStringLiteral("/home/ann/Documents/")),
+              QStringLiteral("/home/ann/Documents/"))
+        << "short words stay whole";
+}
+
 TEST(QtDesktop, AFolderNoProgramCanShowIsReportedByName) {
     testApplication();
     // No file manager or browser can be found.

@@ -3,6 +3,7 @@
 #include "session/built_in_portraits.h"
 #include "test_application.h"
 #include "ui/picture_preview.h"
+#include "ui/portrait_picture.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,8 +40,10 @@ TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
     const QString small = dir.filePath("small.bmp");
     const QString wide = dir.filePath("wide.bmp");
     const QString notes = dir.filePath("notes.bmp");
+    const QString photo = dir.filePath("photo.png");
     ASSERT_TRUE(QImage(32, 32, QImage::Format_RGB888).save(small, "BMP"));
     ASSERT_TRUE(QImage(300, 150, QImage::Format_RGB888).save(wide, "BMP"));
+    ASSERT_TRUE(QImage(300, 150, QImage::Format_RGB888).save(photo, "PNG"));
     QFile text(notes);
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
     text.close();
@@ -54,12 +57,52 @@ TEST(PicturePreview, ShowsThePictureUnderTheSelectionBesideTheList) {
         QString file;
         QSize shown; // 0 x 0: no picture
         const char *size;
-    } cases[] = {{small, {32, 32}, "32 x 32"}, {wide, {124, 62}, "300 x 150"}, {notes, {0, 0}, ""}};
+    } cases[] = {{small, {32, 32}, "32 x 32"},
+                 {wide, {124, 62}, "300 x 150"},
+                 {photo, {64, 64}, "64 x 64"}, // as Custom... will take it
+                 {notes, {0, 0}, ""}};
     for (const auto &c : cases) {
         emit dialog.currentChanged(c.file);
         EXPECT_EQ(preview->picture()->pixmap().size(), c.shown) << c.size;
         EXPECT_EQ(preview->sizeLabel()->text(), QString::fromLatin1(c.size));
     }
+}
+
+TEST(PortraitFromFile, ABitmapAsItIsAnyOtherPictureCutTo64x64Of24Bits) {
+    testApplication();
+    QTemporaryDir dir;
+    // Red, green and blue bands across: covering 64 x 64 leaves the green middle only.
+    QImage bands(300, 100, QImage::Format_RGB32);
+    for (int x = 0; x < bands.width(); ++x)
+        for (int y = 0; y < bands.height(); ++y)
+            bands.setPixel(x, y,
+                           x < 100   ? qRgb(255, 0, 0)
+                           : x < 200 ? qRgb(0, 255, 0)
+                                     : qRgb(0, 0, 255));
+    const struct {
+        const char *file; // a PNG named .bmp is told by its content
+        const char *format;
+    } cases[] = {{"bands.png", "PNG"}, {"bands.jpg", "JPG"}, {"fakepng.bmp", "PNG"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        const QString path = dir.filePath(c.file);
+        ASSERT_TRUE(bands.save(path, c.format));
+        const std::optional<ImageBytes> portrait = portraitFromFile(path);
+        ASSERT_TRUE(portrait);
+        EXPECT_TRUE(isWindowsBitmap(*portrait));
+        EXPECT_EQ(bitsPerPixel(*portrait), 24);
+        const QImage made = picture(*portrait);
+        ASSERT_EQ(made.size(), QSize(64, 64));
+        for (const QPoint at : {QPoint(0, 0), QPoint(32, 32), QPoint(63, 63)})
+            EXPECT_GT(qGreen(made.pixel(at)), 200) << at.x();
+    }
+    const QString bitmap = dir.filePath("odd.bmp");
+    ASSERT_TRUE(bands.save(bitmap, "BMP"));
+    QFile file(bitmap);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(portraitFromFile(bitmap), ImageBytes(bytes.begin(), bytes.end()));
+    EXPECT_FALSE(portraitFromFile(dir.filePath("missing.png")));
 }
 
 TEST(BuiltInPortraits, SixDistinct64x64PicturesOf24Bits) {

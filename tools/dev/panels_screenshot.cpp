@@ -8,6 +8,7 @@
 
 #include "session/built_in_portraits.h"
 #include "session/editor_session.h"
+#include "ui/edit_commands.h"
 #include "ui/main_window.h"
 #include "ui/skill_bar.h"
 
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,8 +65,28 @@ void fractions(MainWindow &, Hero &hero) {
     hero.combat().adjustExperience(4.44L);
 }
 
-// The picker as Custom... shows it, over a folder of the built-in portraits, with one selected.
-int portraitPicker(ScreenshotDriver &driver, const QString &folder) {
+// A large photograph-like picture: a sky, a sun and hills, 1600 x 1000.
+bool writeLandscape(const QString &path) {
+    QImage picture(1600, 1000, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    QLinearGradient sky(0, 0, 0, 1000);
+    sky.setColorAt(0, QColor(40, 90, 170));
+    sky.setColorAt(1, QColor(250, 200, 140));
+    painter.fillRect(picture.rect(), sky);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 230, 120));
+    painter.drawEllipse(QPoint(800, 430), 170, 170);
+    painter.setBrush(QColor(60, 110, 50));
+    painter.drawEllipse(QPoint(400, 1150), 900, 450);
+    painter.setBrush(QColor(40, 80, 40));
+    painter.drawEllipse(QPoint(1300, 1200), 800, 450);
+    painter.end();
+    return picture.save(path, "PNG");
+}
+
+// The picker as Custom... shows it, over a folder of the built-in portraits and a large PNG, with
+// the named file selected.
+int portraitPicker(ScreenshotDriver &driver, const QString &folder, const QString &selected) {
     QDir().mkpath(folder);
     const BuiltInPortraits portraits;
     const char *names[BuiltInPortraits::count] = {"farmboy",  "farmgirl",  "dwarf",
@@ -75,19 +98,20 @@ int portraitPicker(ScreenshotDriver &driver, const QString &folder) {
             file.write(reinterpret_cast<const char *>(bitmap.data()), qint64(bitmap.size())) < 0)
             return 1;
     }
+    if (!writeLandscape(folder + "landscape.png"))
+        return 1;
     bool saved = false;
     QTimer::singleShot(500, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         dialog->move(40, 40);
-        dialog->resize(640, 380);
         // The folder is listed in the background; click the file once it is there.
         auto *model = dialog->findChild<QFileSystemModel *>();
         auto *list = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
         if (!model || !list)
             return;
-        const QString file = folder + "skeleton.bmp";
+        const QString file = folder + selected;
         for (int tries = 0; tries < 50 && !list->visualRect(model->index(file)).isValid(); ++tries)
             QTest::qWait(100);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -98,7 +122,7 @@ int portraitPicker(ScreenshotDriver &driver, const QString &folder) {
     });
     FilePickSpec pick;
     pick.title = QStringLiteral("Hero Portrait (64x64 24-bit bmp)");
-    pick.filter = QStringLiteral("Bitmaps (*.bmp)");
+    pick.filter = pictureFilter();
     pick.initialFolder = folder;
     pick.preview = true;
     driver.desktop().pickFile(pick);
@@ -108,7 +132,7 @@ int portraitPicker(ScreenshotDriver &driver, const QString &folder) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker ");
+    ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker|portrait-picker-png ");
     if (!driver.ready())
         return 2;
     QTemporaryDir root;
@@ -121,6 +145,8 @@ int main(int argc, char *argv[]) {
     if (std::strcmp(argv[1], "fractions") == 0)
         return shootWindow(driver, folders, fractions);
     if (std::strcmp(argv[1], "portrait-picker") == 0)
-        return portraitPicker(driver, folders.pictures);
+        return portraitPicker(driver, folders.pictures, "skeleton.bmp");
+    if (std::strcmp(argv[1], "portrait-picker-png") == 0)
+        return portraitPicker(driver, folders.pictures, "landscape.png");
     return 2;
 }

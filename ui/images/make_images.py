@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the editor's images: the gold coin, the portrait frame, the 16 class icons and the
-application icon. Python's standard library only; run it from anywhere and it rewrites the PNG
-files beside itself:
+application icon, also as the scalable packaging/thalrex.svg that the installed icons are made of.
+Python's standard library only; run it from anywhere and it rewrites the PNG files beside itself
+and that SVG:
 
     python3 ui/images/make_images.py
 
@@ -240,16 +241,97 @@ def shield_outline(cx, top, width, height, steps=24):
     return right + left[1:]
 
 
+# The application icon on a 256 x 256 grid: the shield (centre, top, width, height), its rims as
+# depths inside the outline (outline colour, bronze, outline, then the slate field), and the gems
+# with the coin in their middle (centre, spread, gem radius, coin radius).
+ICON_SHIELD = (128, 10, 216, 236)
+ICON_RIMS = (5, 17, 20)
+ICON_SLATE_LIGHT_AT = (110, 80, 200)
+ICON_GEMS = (128, 112, 56, 23, 24)
+
+
 def app_icon():
+    cx, top, width, height = ICON_SHIELD
+    bronze, dark, field = ICON_RIMS
+    gx, gy, spread, r, coin_r = ICON_GEMS
     canvas = Canvas(256, 256)
-    outline = polygon(shield_outline(128, 10, 216, 236))
+    outline = polygon(shield_outline(cx, top, width, height))
     canvas.paint(outline, OUTLINE)
-    canvas.paint(inset(outline, 5), vertical(10, 246, BRONZE_LIGHT, BRONZE_DARK))
-    canvas.paint(inset(outline, 17), OUTLINE)
-    canvas.paint(inset(outline, 20), radial(110, 80, 200, SLATE_LIGHT, SLATE_DARK))
-    gems(canvas, 128, 112, 56, 23, MELEE | RANGED | NATURE | COMBAT)
-    coin(canvas, 128, 112, 24)
+    canvas.paint(inset(outline, bronze), vertical(top, top + height, BRONZE_LIGHT, BRONZE_DARK))
+    canvas.paint(inset(outline, dark), OUTLINE)
+    canvas.paint(inset(outline, field), radial(*ICON_SLATE_LIGHT_AT, SLATE_LIGHT, SLATE_DARK))
+    gems(canvas, gx, gy, spread, r, MELEE | RANGED | NATURE | COMBAT)
+    coin(canvas, gx, gy, coin_r)
     canvas.save("thalrex.png")
+
+
+def app_icon_svg():
+    """The application icon as a scalable picture, packaging/thalrex.svg: the shapes of
+    app_icon() with exact curves; each rim is a stroke of the outline kept inside it."""
+    cx, top, width, height = ICON_SHIELD
+    half, bottom = width / 2, top + height
+    shoulder = top + height * 0.42
+    ry = bottom - shoulder
+    gx, gy, spread, r, coin_r = ICON_GEMS
+
+    def hex_colour(c):
+        return "#" + "".join("%02x" % int(round(v * 255)) for v in c)
+
+    def n(v):
+        return ("%.2f" % v).rstrip("0").rstrip(".")
+
+    def circle_el(x, y, radius, fill, extra=""):
+        return '<circle cx="%s" cy="%s" r="%s" fill="%s"%s/>' % (n(x), n(y), n(radius), fill, extra)
+
+    defs = [
+        '<path id="shield" d="M%s %sH%sV%sA%s %s 0 0 1 %s %sA%s %s 0 0 1 %s %sZ"/>' % (
+            n(cx - half), n(top), n(cx + half), n(shoulder), n(half), n(ry), n(cx), n(bottom),
+            n(half), n(ry), n(cx - half), n(shoulder)),
+        '<clipPath id="inside"><use href="#shield"/></clipPath>',
+        '<linearGradient id="bronze" gradientUnits="userSpaceOnUse" x1="0" y1="%s" x2="0" y2="%s">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></linearGradient>' % (
+            n(top), n(bottom), hex_colour(BRONZE_LIGHT), hex_colour(BRONZE_DARK)),
+        '<radialGradient id="slate" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></radialGradient>' % (
+            *map(n, ICON_SLATE_LIGHT_AT), hex_colour(SLATE_LIGHT), hex_colour(SLATE_DARK)),
+        '<radialGradient id="gold" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></radialGradient>' % (
+            n(gx - coin_r * 0.35), n(gy - coin_r * 0.4), n(coin_r * 1.5), hex_colour(GOLD_LIGHT),
+            hex_colour(GOLD_DARK)),
+    ]
+    body = ['<use href="#shield" fill="%s"/>' % hex_colour(OUTLINE),
+            '<g clip-path="url(#inside)">',
+            '<use href="#shield" fill="url(#slate)"/>']
+    bronze, dark, field = ICON_RIMS
+    for depth, paint in ((field, hex_colour(OUTLINE)), (dark, "url(#bronze)"),
+                         (bronze, hex_colour(OUTLINE))):
+        body.append('<use href="#shield" fill="none" stroke="%s" stroke-width="%s"/>' % (
+            paint, n(2 * depth)))
+    body.append("</g>")
+    for i, (_, (dx, dy), colour) in enumerate(GEMS):
+        x, y = gx + dx * spread, gy + dy * spread
+        defs.append('<radialGradient id="gem%d" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" '
+                    'r="%s"><stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+                    '</radialGradient>' % (i, n(x - r * 0.3), n(y - r * 0.35), n(r * 1.3),
+                                           hex_colour(lighter(colour, 0.55)), hex_colour(colour)))
+        body += [circle_el(x, y, r, hex_colour(darker(colour, 0.55))),
+                 circle_el(x, y, r * 0.8, "url(#gem%d)" % i),
+                 circle_el(x - r * 0.3, y - r * 0.32, r * 0.28, "#ffffff", ' fill-opacity="0.85"')]
+    body += [circle_el(gx, gy, coin_r, hex_colour(OUTLINE)),
+             circle_el(gx, gy, coin_r * 0.86, "url(#gold)"),
+             circle_el(gx, gy, coin_r * 0.52, "none", ' stroke="%s" stroke-width="%s" '
+                       'stroke-opacity="0.8"' % (hex_colour(GOLD_DARK), n(coin_r * 0.12))),
+             '<path d="M%s %sL%s %sL%s %sL%s %sZ" fill="%s"/>' % (
+                 n(gx), n(gy - coin_r * 0.34), n(gx + coin_r * 0.26), n(gy), n(gx),
+                 n(gy + coin_r * 0.34), n(gx - coin_r * 0.26), n(gy), hex_colour(GOLD_LIGHT))]
+    svg = ['<?xml version="1.0" encoding="UTF-8"?>',
+           "<!-- SPDX-License-Identifier: GPL-3.0-or-later -->",
+           "<!-- Thalrex's application icon, written by ui/images/make_images.py. -->",
+           '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+           'viewBox="0 0 256 256">',
+           "<defs>"] + defs + ["</defs>"] + body + ["</svg>"]
+    with open(os.path.join(HERE, "..", "..", "packaging", "thalrex.svg"), "w") as f:
+        f.write("\n".join(svg) + "\n")
 
 
 if __name__ == "__main__":
@@ -258,3 +340,4 @@ if __name__ == "__main__":
     for pattern in range(16):
         class_icon(pattern)
     app_icon()
+    app_icon_svg()
