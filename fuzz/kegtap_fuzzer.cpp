@@ -92,6 +92,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     work =
         fs::path(base != nullptr ? base : "/dev/shm") / ("kegtap-fuzz-" + std::to_string(getpid()));
     fs::create_directories(work);
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(work, ignored);
+    });
     SetKvPromptHandler(answer, nullptr);
     return 0;
 }
