@@ -67,5 +67,12 @@ int main(int argc, char **argv) {
                       {Node::folder("world", {Node::folder("maps", {Node::file("m.gas", text(90))}),
                                               Node::folder("empty", {})}),
                        Node::file("empty.gas", {}), Node::file("Party.gas", text(120))}));
+    // Windows-1252 names, which become UTF-8 paths: Über/Größe €.gas, Ÿa.gas
+    const std::string uber = std::string("\xDC") + "ber",
+                      grosse = std::string("Gr\xF6\xDF") + "e \x80.gas";
+    save(folder, "names.tank",
+         Node::folder("",
+                      {Node::folder(uber, {Node::file(grosse, text(80))}),
+                       Node::file(std::string("\x9F") + "a.gas", text(40), {Format::Raw, 0, 0})}));
     return 0;
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The exports that read single fields of the header and the index.
-#include "kegtap/error_state.h"
+// The older exports that read the header, the index and single fields of its entries.
 #include "kegtap/kegtap.h"
+#include "kegtap/tank_index.h"
 #include "kegtap/tank_layout.h"
-#include "kegtap/tank_reading.h"
 
 #include <algorithm>
 
-using namespace kegtap;
+using namespace tankreader;
 
 namespace {
 
@@ -22,17 +21,23 @@ bool copyName(const uint8_t *nameField, uint16_t length, char *buffer, uint16_t 
 } // namespace
 
 extern "C" bool GetHeaderFromTankFile(int fd, void *header784) {
-    return readHeader(fd, static_cast<uint8_t *>(header784));
+    ErrorState error;
+    const bool read = readHeader(fd, static_cast<uint8_t *>(header784), error);
+    error.publish();
+    return read;
 }
 
 extern "C" bool GetIndexFromTankFile(int fd, const void *header, void *index,
                                      uint32_t indexLength) {
     const auto *h = static_cast<const uint8_t *>(header);
-    if (indexLength < readU32(h + header_field::IndexSize)) {
-        setErrorMessage("Supply buffer is too small.");
-        return false;
-    }
-    return readIndex(fd, h, static_cast<uint8_t *>(index));
+    ErrorState error;
+    bool read = false;
+    if (indexLength < readU32(h + header_field::IndexSize))
+        error.setMessage("Supply buffer is too small.");
+    else
+        read = readIndex(fd, h, static_cast<uint8_t *>(index), error);
+    error.publish();
+    return read;
 }
 
 extern "C" uint32_t GetChildOffsetOfDirEntry(const void *dirEntry, uint32_t child,

@@ -4,61 +4,74 @@
 #include "kegtap/kegtap.h"
 
 #include <cerrno>
-#include <string>
 
-namespace kegtap {
+namespace tankreader {
 namespace {
 
-uint32_t errorCode = 0;
-std::string errorMessage;
+// The older exports' last error and prompt host: process-wide, as their callers expect.
+uint32_t lastCode = 0;
+std::string lastMessage;
 KvPromptHandler promptHandler = nullptr;
 void *promptContext = nullptr;
 
 } // namespace
 
-void setError(uint32_t code, const char *message) {
-    errorCode = code;
-    errorMessage = message;
+void ErrorState::set(uint32_t code, const char *message) {
+    code_ = publishedCode_ = code;
+    message_ = message;
+    codeSet_ = messageSet_ = true;
 }
 
-void setSystemError(const char *message) {
-    setError(static_cast<uint32_t>(errno), message);
+void ErrorState::setSystem(const char *message) {
+    const auto error = static_cast<uint32_t>(errno);
+    set(error != 0 ? error : EIO, message);
+    publishedCode_ = error;
 }
 
-void setErrorMessage(const char *message) {
-    errorMessage = message;
+void ErrorState::setEndOfFile(const char *message) {
+    set(KEGTAP_ERR_EARLY_EOF, message);
+    publishedCode_ = 0;
 }
 
-void setErrorCode(uint32_t code) {
-    errorCode = code;
+void ErrorState::setMessage(const char *message) {
+    message_ = message;
+    messageSet_ = true;
 }
 
-uint32_t lastErrorCode() {
-    return errorCode;
+void ErrorState::acceptExisting() {
+    publishedCode_ = 0;
+    codeSet_ = true;
 }
 
-const char *lastErrorMessage() {
-    return errorMessage.c_str();
+void ErrorState::clear() {
+    *this = ErrorState();
+}
+
+void ErrorState::publish() const {
+    if (codeSet_)
+        lastCode = publishedCode_;
+    if (messageSet_)
+        lastMessage = message_;
 }
 
 bool askYesNo(const char *text, const char *caption) {
     return promptHandler != nullptr && promptHandler(text, caption, promptContext) != 0;
 }
 
-} // namespace kegtap
+} // namespace tankreader
 
-using namespace kegtap;
+using namespace tankreader;
 
 extern "C" uint32_t GetKvErrorCode(void) {
-    return lastErrorCode();
+    return lastCode;
 }
 
 extern "C" uint32_t GetKvErrorString(char *buffer, uint32_t bufferLength) {
-    const uint32_t needed = static_cast<uint32_t>(errorMessage.size()) + 1;
+    const uint32_t needed = static_cast<uint32_t>(lastMessage.size()) + 1;
     if (buffer == nullptr || bufferLength < needed)
         return needed;
-    errorMessage.copy(buffer, errorMessage.size());
-    buffer[errorMessage.size()] = '\0';
+    lastMessage.copy(buffer, lastMessage.size());
+    buffer[lastMessage.size()] = '\0';
     return 0;
 }
 

@@ -1,24 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The process-wide last error and the host's answer to Yes/No warnings.
+// Failures as the library reports them: each operation records its code and message in an error
+// state of its own (the handle's, or one made for a single call of the older exports, which then
+// publish it as the process-wide last error). Also the host's answer to Yes/No warnings.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-namespace kegtap {
+namespace tankreader {
 
-// Sets the code and the message of the last error.
-void setError(uint32_t code, const char *message);
-// Sets the code to the current errno value and the message.
-void setSystemError(const char *message);
-// Sets the message only; the code keeps its value.
-void setErrorMessage(const char *message);
-// Sets the code only (the code 0 after an accepted "already exists").
-void setErrorCode(uint32_t code);
+class ErrorState {
+public:
+    // The code and the message.
+    void set(uint32_t code, const char *message);
+    // The current errno value and the message (EIO for the handle interface should errno be 0).
+    void setSystem(const char *message);
+    // The file ends before what the index names: the older exports report the code 0 for it,
+    // the handle interface KEGTAP_ERR_EARLY_EOF.
+    void setEndOfFile(const char *message);
+    // The message alone; the code keeps its value.
+    void setMessage(const char *message);
+    // A folder that already exists was accepted: the older exports reset their code to 0.
+    void acceptExisting();
+    void clear();
 
-uint32_t lastErrorCode();
-const char *lastErrorMessage();
+    // For the handle interface: 0, or the code of the last failure.
+    uint32_t code() const { return code_; }
+    const std::string &message() const { return message_; }
+    bool failed() const { return code_ != 0; }
 
-// Asks the registered host a Yes/No question; No without a host.
+    // Copies what was set to the process-wide last error of the older exports.
+    void publish() const;
+
+private:
+    uint32_t code_ = 0;
+    uint32_t publishedCode_ = 0;
+    std::string message_;
+    bool codeSet_ = false;
+    bool messageSet_ = false;
+};
+
+// Asks the host registered with SetKvPromptHandler a Yes/No question; No without a host.
 bool askYesNo(const char *text, const char *caption);
 
-} // namespace kegtap
+} // namespace tankreader

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/output_folder.h"
 
-#include "kegtap/error_state.h"
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
-namespace kegtap {
+namespace tankreader {
 
 OutputFolder OutputFolder::openDestination(const char *path) {
     if (path == nullptr)
@@ -22,6 +21,17 @@ OutputFolder::OutputFolder(OutputFolder &&other) noexcept
     other.owned_ = false;
 }
 
+OutputFolder &OutputFolder::operator=(OutputFolder &&other) noexcept {
+    if (this != &other) {
+        if (owned_)
+            ::close(fd_);
+        fd_ = other.fd_;
+        owned_ = std::exchange(other.owned_, false);
+        openError_ = other.openError_;
+    }
+    return *this;
+}
+
 OutputFolder::~OutputFolder() {
     if (owned_)
         ::close(fd_);
@@ -33,32 +43,26 @@ int OutputFolder::descriptor() const {
     return fd_;
 }
 
-std::optional<OutputFolder> OutputFolder::createSubfolder(const char *name) const {
+std::optional<OutputFolder> OutputFolder::createSubfolder(const char *name,
+                                                          ErrorState &error) const {
     const int parent = descriptor();
     if (parent == -1) {
-        setSystemError("Cannot create directory.");
+        error.setSystem("Cannot create directory.");
         return std::nullopt;
     }
-    int fd;
-    if (*name == '\0') {
-        setErrorCode(0);
-        fd = parent == AT_FDCWD ? ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)
-                                : ::fcntl(parent, F_DUPFD_CLOEXEC, 0);
-    } else {
-        if (::mkdirat(parent, name, 0777) != 0) {
-            if (errno != EEXIST) {
-                setSystemError("Cannot create directory.");
-                return std::nullopt;
-            }
-            setErrorCode(0);
+    if (::mkdirat(parent, name, 0777) != 0) {
+        if (errno != EEXIST) {
+            error.setSystem("Cannot create directory.");
+            return std::nullopt;
         }
-        fd = ::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        error.acceptExisting();
     }
+    const int fd = ::openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
-        setSystemError("Cannot create directory.");
+        error.setSystem("Cannot create directory.");
         return std::nullopt;
     }
     return OutputFolder(fd, true, 0);
 }
 
-} // namespace kegtap
+} // namespace tankreader

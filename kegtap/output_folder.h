@@ -3,9 +3,11 @@
 // is reached through a symbolic link.
 #pragma once
 
+#include "kegtap/error_state.h"
+
 #include <optional>
 
-namespace kegtap {
+namespace tankreader {
 
 class OutputFolder {
 public:
@@ -13,13 +15,14 @@ public:
     static OutputFolder openDestination(const char *path);
 
     OutputFolder(OutputFolder &&other) noexcept;
-    OutputFolder &operator=(OutputFolder &&) = delete;
+    OutputFolder &operator=(OutputFolder &&other) noexcept;
     OutputFolder(const OutputFolder &) = delete;
+    OutputFolder &operator=(const OutputFolder &) = delete;
     ~OutputFolder();
 
     // Creates (or accepts an existing real folder) name below this folder and opens it;
-    // "Cannot create directory." on failure. An empty name stands for this folder itself.
-    std::optional<OutputFolder> createSubfolder(const char *name) const;
+    // "Cannot create directory." on failure.
+    std::optional<OutputFolder> createSubfolder(const char *name, ErrorState &error) const;
 
     // Descriptor for the *at() calls; when the folder could not be opened, -1 with errno set
     // to the reason.
@@ -34,4 +37,4 @@ private:
     int openError_;
 };
 
-} // namespace kegtap
+} // namespace tankreader

@@ -1,61 +1,86 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/posix_io.h"
 
-#include "kegtap/error_state.h"
-
+#include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <limits>
 #include <unistd.h>
 
-namespace kegtap {
+namespace tankreader {
 namespace {
 
 // Larger transfers are split so that each call stays within what read()/write() accept.
 constexpr size_t MaxTransfer = size_t{1} << 30;
 
+bool addressable(uint64_t position, ErrorState &error) {
+    if (position <= static_cast<uint64_t>(std::numeric_limits<off_t>::max()))
+        return true;
+    errno = EOVERFLOW;
+    error.setSystem("Cannot set file pointer.");
+    return false;
+}
+
 } // namespace
 
-ssize_t readSome(int fd, void *buffer, size_t length) {
+int64_t readUpTo(int fd, void *buffer, uint64_t length) {
+    auto *p = static_cast<uint8_t *>(buffer);
+    uint64_t done = 0;
+    while (done < length) {
+        const ssize_t n = ::read(fd, p + done, std::min<uint64_t>(length - done, MaxTransfer));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += static_cast<uint64_t>(n);
+    }
+    return static_cast<int64_t>(done);
+}
+
+ssize_t readSomeAt(int fd, void *buffer, size_t length, uint64_t position, ErrorState &error) {
+    if (!addressable(position, error))
+        return -1;
     ssize_t n;
     do {
-        n = ::read(fd, buffer, length < MaxTransfer ? length : MaxTransfer);
+        n = ::pread(fd, buffer, std::min(length, MaxTransfer), static_cast<off_t>(position));
     } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        error.setSystem(errno == ESPIPE || errno == EINVAL ? "Cannot set file pointer."
+                                                           : "File read error.");
     return n;
 }
 
-bool readExactly(int fd, void *buffer, size_t length) {
+bool readExactlyAt(int fd, void *buffer, size_t length, uint64_t position, ErrorState &error) {
     auto *p = static_cast<uint8_t *>(buffer);
     while (length > 0) {
-        const ssize_t n = readSome(fd, p, length);
-        if (n < 0) {
-            setSystemError("File read error.");
+        const ssize_t n = readSomeAt(fd, p, length, position, error);
+        if (n < 0)
             return false;
-        }
         if (n == 0) {
-            errno = 0;
-            setSystemError("Cannot read all desire bytes from file.");
+            error.setEndOfFile("Cannot read all desire bytes from file.");
             return false;
         }
         p += n;
+        position += static_cast<uint64_t>(n);
         length -= static_cast<size_t>(n);
     }
     return true;
 }
 
-bool writeAll(int fd, const void *buffer, size_t length) {
+bool writeAll(int fd, const void *buffer, size_t length, ErrorState &error) {
     const auto *p = static_cast<const uint8_t *>(buffer);
     while (length > 0) {
-        const ssize_t n = ::write(fd, p, length < MaxTransfer ? length : MaxTransfer);
+        const ssize_t n = ::write(fd, p, std::min(length, MaxTransfer));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            setSystemError("File write error.");
+            error.setSystem("File write error.");
             return false;
         }
         if (n == 0) {
             errno = ENOSPC;
-            setSystemError("Cannot write all desire bytes from file.");
+            error.setSystem("Cannot write all desire bytes from file.");
             return false;
         }
         p += n;
@@ -64,15 +89,14 @@ bool writeAll(int fd, const void *buffer, size_t length) {
     return true;
 }
 
-bool seekTo(int fd, uint64_t position) {
-    if (position > static_cast<uint64_t>(std::numeric_limits<off_t>::max()) ||
-        ::lseek(fd, static_cast<off_t>(position), SEEK_SET) < 0) {
-        if (errno == 0)
-            errno = EOVERFLOW;
-        setSystemError("Cannot set file pointer.");
+bool seekTo(int fd, uint64_t position, ErrorState &error) {
+    if (!addressable(position, error))
+        return false;
+    if (::lseek(fd, static_cast<off_t>(position), SEEK_SET) < 0) {
+        error.setSystem("Cannot set file pointer.");
         return false;
     }
     return true;
 }
 
-} // namespace kegtap
+} // namespace tankreader

@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/tank_layout.h"
 
-namespace kegtap {
+namespace tankreader {
+
+int64_t unixSeconds(uint64_t fileTime) {
+    constexpr uint64_t UnixEpoch = 116444736000000000ull;
+    constexpr uint64_t StepsPerSecond = 10000000ull;
+    if (fileTime >= UnixEpoch)
+        return static_cast<int64_t>((fileTime - UnixEpoch) / StepsPerSecond);
+    const uint64_t before = UnixEpoch - fileTime;
+    return -static_cast<int64_t>((before + StepsPerSecond - 1) / StepsPerSecond);
+}
 
 FileEntryFields readFileEntry(const uint8_t *entry, const uint8_t *indexStart) {
     FileEntryFields f{};
@@ -16,11 +25,11 @@ FileEntryFields readFileEntry(const uint8_t *entry, const uint8_t *indexStart) {
         return f;
     const uint64_t entryOffset = static_cast<uint64_t>(entry - indexStart);
     const uint8_t *compressed = indexStart + compressedHeaderOffset(entryOffset, f.nameLength);
-    f.compressedSize = readU32(compressed);
-    f.chunkSize = readU32(compressed + 4);
+    f.compressedSize = readU32(compressed + compressed_field::CompressedSize);
+    f.chunkSize = readU32(compressed + compressed_field::ChunkSize);
     if (f.chunkSize != 0) {
         f.chunkCount = (static_cast<uint64_t>(f.size) + f.chunkSize - 1) / f.chunkSize;
-        f.chunkTable = compressed + 8;
+        f.chunkTable = compressed + compressed_field::Size;
     }
     return f;
 }
@@ -29,6 +38,12 @@ ChunkFields readChunk(const FileEntryFields &file, uint64_t chunk) {
     const uint8_t *p = file.chunkTable + chunk * chunk_field::Width;
     return {readU32(p + chunk_field::UncompressedSize), readU32(p + chunk_field::CompressedSize),
             readU32(p + chunk_field::ExtraBytes), readU32(p + chunk_field::Offset)};
+}
+
+uint64_t storedSize(const FileEntryFields &file) {
+    uint64_t total = 0;
+    forEachStoredRun(file, [&total](uint64_t, uint64_t length) { total += length; });
+    return total;
 }
 
 bool chunkTableIsSound(const FileEntryFields &file) {
@@ -58,4 +73,4 @@ bool isSafeName(const char *name, size_t length, bool emptyAllowed) {
     return true;
 }
 
-} // namespace kegtap
+} // namespace tankreader

@@ -14,9 +14,14 @@
 namespace tankwriter {
 namespace {
 
+namespace header_field = tankreader::header_field;
+
 constexpr uint32_t DataAlignment = 8;
-constexpr size_t DirEntryFixed = 18;
-constexpr size_t FileEntryFixed = 30;
+// The game's tools leave this many zero bytes after the header and again after the padded data
+// area, and between the last directory entry and the file set.
+constexpr size_t Gap = 20;
+constexpr size_t FileSetGap = 16;
+constexpr size_t SourceBufferSize = 1 << 16;
 
 uint64_t alignUp(uint64_t value, uint64_t alignment) {
     return (value + alignment - 1) / alignment * alignment;
@@ -58,17 +63,17 @@ uint16_t nameLength(const Node &node) {
     return static_cast<uint16_t>(node.name.size());
 }
 
-std::vector<uint8_t> readSource(const std::string &path) {
+// Hands the file's content to encoder piece by piece.
+void readSource(const std::string &path, ContentEncoder &encoder, uint32_t &dataCrc) {
     const auto fail = [&path] {
         throw std::runtime_error("Cannot read " + path + ": " + std::strerror(errno));
     };
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         fail();
-    std::vector<uint8_t> bytes;
-    uint8_t buffer[1 << 16];
+    std::vector<uint8_t> buffer(SourceBufferSize);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -79,10 +84,15 @@ std::vector<uint8_t> readSource(const std::string &path) {
         }
         if (n == 0)
             break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
+        dataCrc = static_cast<uint32_t>(crc32_z(dataCrc, buffer.data(), static_cast<size_t>(n)));
+        try {
+            encoder.add(buffer.data(), static_cast<size_t>(n));
+        } catch (...) {
+            ::close(fd);
+            throw;
+        }
     }
     ::close(fd);
-    return bytes;
 }
 
 // One entry of the tree in index order, with what the index needs to know about it.
@@ -104,10 +114,10 @@ public:
 
     TankLayout write(const Node &root) {
         checkHeaderTexts(info_);
-        const std::array<uint8_t, header_layout::Size> blank{};
+        const HeaderBytes blank{};
         sink_.append(blank.data(), blank.size());
         position_ = blank.size();
-        appendData(std::vector<uint8_t>(header_layout::Gap).data(), header_layout::Gap);
+        appendData(std::vector<uint8_t>(Gap).data(), Gap);
         layout_.dataOffset = offset32(position_);
         dataCrc_ = 0;
 
@@ -115,7 +125,7 @@ public:
         for (size_t i : fileOrder_)
             writeFileData(entries_[i]);
         padData(DataAlignment);
-        appendData(std::vector<uint8_t>(header_layout::Gap).data(), header_layout::Gap);
+        appendData(std::vector<uint8_t>(Gap).data(), Gap);
         layout_.indexOffset = offset32(position_);
 
         Bytes index = buildIndex();
@@ -123,18 +133,15 @@ public:
         sink_.append(index.data().data(), index.size());
         offset32(position_ + index.size());
 
-        std::array<uint8_t, header_layout::Size> header = encodeHeader(info_);
-        const auto put = [&header](size_t at, uint32_t v) {
-            for (int i = 0; i < 4; ++i)
-                header[at + i] = static_cast<uint8_t>(v >> (8 * i));
-        };
-        put(header_layout::IndexOffset, layout_.indexOffset);
-        put(header_layout::FileSetOffset, layout_.fileSetOffset);
-        put(header_layout::IndexSize, layout_.indexSize);
-        put(header_layout::DataOffset, layout_.dataOffset);
-        put(header_layout::IndexCrc32,
+        HeaderBytes header = encodeHeader(info_);
+        const auto put = [&header](size_t at, uint32_t v) { tankreader::writeU32(&header[at], v); };
+        put(header_field::IndexOffset, layout_.indexOffset);
+        put(header_field::FileSetOffset, layout_.fileSetOffset);
+        put(header_field::IndexSize, layout_.indexSize);
+        put(header_field::DataOffset, layout_.dataOffset);
+        put(header_field::IndexCrc32,
             static_cast<uint32_t>(crc32_z(0, index.data().data(), index.size())));
-        put(header_layout::DataCrc32, dataCrc_);
+        put(header_field::DataCrc32, dataCrc_);
         sink_.overwrite(0, header.data(), header.size());
         return layout_;
     }
@@ -170,18 +177,23 @@ private:
 
     void writeFileData(Entry &file) {
         const Node &node = *file.node;
-        const std::vector<uint8_t> content =
-            node.sourcePath.empty() ? node.content : readSource(node.sourcePath);
-        file.encoded = encodeContent(content, node.storage);
-        // The data checksum runs over the contents as they are, in the order of the index walk.
-        // An empty content is skipped: its null data pointer would restart the CRC.
-        if (!content.empty())
-            dataCrc_ = static_cast<uint32_t>(crc32_z(dataCrc_, content.data(), content.size()));
-        file.size = static_cast<uint32_t>(content.size());
         padData(DataAlignment);
         file.dataOffset = offset32(position_ - layout_.dataOffset);
-        appendData(file.encoded.stored.data(), file.encoded.stored.size());
-        offset32(position_);
+        ContentEncoder encoder(node.storage, [this](const uint8_t *data, size_t length) {
+            appendData(data, length);
+            offset32(position_);
+        });
+        // The data checksum runs over the contents as they are, in the order of the index walk.
+        // An empty content is skipped: its null data pointer would restart the CRC.
+        if (node.sourcePath.empty() && !node.content.empty()) {
+            dataCrc_ =
+                static_cast<uint32_t>(crc32_z(dataCrc_, node.content.data(), node.content.size()));
+            encoder.add(node.content.data(), node.content.size());
+        } else if (!node.sourcePath.empty()) {
+            readSource(node.sourcePath, encoder, dataCrc_);
+        }
+        file.encoded = encoder.finish();
+        file.size = file.encoded.size;
     }
 
     static size_t tableRecords(const Entry &file) {
@@ -198,15 +210,16 @@ private:
             Entry &dir = entries_[i];
             const uint16_t n = nameLength(*dir.node);
             dir.entryOffset = offset32(at);
-            at = alignUp(at + DirEntryFixed + (n > 0 ? n + 1u : 0u), 4) + 4 * dir.children.size();
+            at = alignUp(at + tankreader::dir_field::Name + (n > 0 ? n + 1u : 0u), 4) +
+                 4 * dir.children.size();
         }
-        at += index_layout::FileSetGap;
+        at += FileSetGap;
         fileSetStart_ = at;
         at += 4 + 4 * fileOrder_.size();
         for (size_t i : fileOrder_) {
             Entry &file = entries_[i];
             file.entryOffset = offset32(at);
-            at = alignUp(at + FileEntryFixed + nameLength(*file.node) + 1u, 4);
+            at = alignUp(at + tankreader::file_field::Name + nameLength(*file.node) + 1u, 4);
             if (file.node->storage.format != Format::Raw)
                 at += 8 + 16 * tableRecords(file);
         }
@@ -276,7 +289,7 @@ private:
             index.u32(entries_[i].entryOffset);
         for (size_t i : dirOrder_)
             writeDirectory(index, entries_[i]);
-        index.zeros(index_layout::FileSetGap);
+        index.zeros(FileSetGap);
         index.u32(static_cast<uint32_t>(fileOrder_.size()));
         for (size_t i : fileOrder_)
             index.u32(offset32(entries_[i].entryOffset - fileSetStart_));
@@ -378,9 +391,9 @@ uint32_t getU32(const std::vector<uint8_t> &tank, uint64_t position) {
 }
 
 void refreshIndexCrc(std::vector<uint8_t> &tank) {
-    const uint32_t indexOffset = getU32(tank, header_layout::IndexOffset);
-    const uint32_t indexSize = getU32(tank, header_layout::IndexSize);
-    putU32(tank, header_layout::IndexCrc32,
+    const uint32_t indexOffset = getU32(tank, header_field::IndexOffset);
+    const uint32_t indexSize = getU32(tank, header_field::IndexSize);
+    putU32(tank, header_field::IndexCrc32,
            static_cast<uint32_t>(crc32_z(0, tank.data() + indexOffset, indexSize)));
 }
 

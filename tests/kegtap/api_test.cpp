@@ -19,7 +19,7 @@ namespace {
 using ApiTest = ExtractionTest;
 
 void failToOpen() {
-    kegtap().ExtractFilesFromTankFile("/nonexistent/x.dsparty", "/tmp");
+    kegtapLibrary().ExtractFilesFromTankFile("/nonexistent/x.dsparty", "/tmp");
 }
 
 TEST_F(ApiTest, ErrorStringCopiesOnlyWhenTheWholeMessageFits) {

@@ -4,10 +4,12 @@
 #include "tests/kegtap/support/tank_files.h"
 #include "tests/support/realdata_path.h"
 #include "tests/tools/tool_runner.h"
+#include "thalrex_version.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -148,7 +150,7 @@ TEST_F(TankCommandsTest, TankCreatorPrioritySetsTheRank) {
     const std::pair<std::string, std::string> cases[] = {
         {"factory", "factory"}, {"language", "language"}, {"expansion", "expansion"},
         {"patch", "patch"},     {"user", "user"},         {"0x3001", "0x3001"},
-        {"20480", "0x5000"},
+        {"20480", "0x5000"},    {"010", "0x000a"},        {"USER", "user"},
     };
     for (const auto &[given, shown] : cases) {
         const fs::path out = temp / (given + ".dsres");
@@ -159,7 +161,7 @@ TEST_F(TankCommandsTest, TankCreatorPrioritySetsTheRank) {
     }
     EXPECT_TRUE(
         contains(runTool("kegtap", {"info", temp / "user.dsres"}).out, "Files:            1"));
-    for (const std::string bad : {"mod", "-1", "0x100000000", ""})
+    for (const std::string bad : {"mod", "-1", "0x100000000", "", "0x", "1e3", " 1"})
         EXPECT_EQ(runTool("tankcreator", {"-source", source, "-out", temp / "x", "-priority", bad})
                       .status,
                   2)
@@ -186,11 +188,13 @@ TEST_F(TankCommandsTest, TankCreatorExcludesAndRefusesWhatNoReaderAccepts) {
 
     fs::create_directories(temp / "empty");
     fs::create_directories(temp / "slash");
+    fs::create_directories(temp / "folders/a/b");
     writeBytes(temp / "slash/a\\b.gas", textBytes("x"));
     const std::vector<std::vector<std::string>> refused = {
         {"-source", temp / "empty", "-out", temp / "r1"},
         {"-source", source, "-out", temp / "r2", "-exclude", "*"},
         {"-source", temp / "slash", "-out", temp / "r3"},
+        {"-source", temp / "folders", "-out", temp / "r4"},
     };
     for (const auto &args : refused) {
         const ToolResult r = runTool("tankcreator", args);
@@ -198,23 +202,75 @@ TEST_F(TankCommandsTest, TankCreatorExcludesAndRefusesWhatNoReaderAccepts) {
         EXPECT_FALSE(r.err.empty());
         EXPECT_FALSE(fs::exists(args[3]));
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 5);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 6);
+}
+
+TEST_F(TankCommandsTest, TankCreatorSkipsWhatCannotBePackedAndNeverPacksItsOutput) {
+    const fs::path source = temp / "mod";
+    fs::create_directories(source);
+    writeBytes(source / "a.gas", textBytes("a"));
+    ASSERT_EQ(mkfifo((source / "pipe").c_str(), 0644), 0);
+    fs::create_symlink(temp / "gone", source / "dangling");
+    fs::create_symlink(source / "a.gas", source / "link.gas");
+    const fs::path out = source / "mod.dsres"; // inside the source, packed twice
+    for (int run = 0; run < 2; ++run) {
+        const ToolResult packed = runTool("tankcreator", {"-source", source, "-out", out});
+        ASSERT_EQ(packed.status, 0) << packed.err;
+        EXPECT_TRUE(contains(packed.err, "/mod/pipe: FIFO skipped\n")) << packed.err;
+        EXPECT_TRUE(contains(packed.err, "/mod/dangling: dangling symbolic link skipped\n"));
+        EXPECT_EQ(contains(packed.err, "/mod/mod.dsres: the output file skipped\n"), run == 1);
+    }
+    const ToolResult listed = runTool("kegtap", {"list", out});
+    EXPECT_TRUE(contains(listed.out, " 2 files, ")) << listed.out; // a.gas and link.gas
+    EXPECT_TRUE(contains(listed.out, "link.gas\n"));
+}
+
+// Names in a Tank are Windows-1252 bytes; on disk and on the command line they are UTF-8.
+TEST_F(TankCommandsTest, NamesAreWindows1252InTheTankAndUtf8Outside) {
+    const std::string folder = "\xC3\x9C"
+                               "ber"; // Über
+    const std::string file = "Gr\xC3\xB6\xC3\x9F"
+                             "e \xE2\x82\xAC.txt"; // Größe €.txt
+    const std::string asked = "\xC3\xBC"
+                              "BER/GR\xC3\x96\xC3\x9F"
+                              "E \xE2\x82\xAC.TXT"; // üBER/GRÖßE
+    const fs::path source = temp / "mod";
+    fs::create_directories(source / folder);
+    writeBytes(source / folder / file, textBytes("euro"));
+    const fs::path out = temp / "names.dsres";
+    ASSERT_EQ(runTool("tankcreator", {"-source", source, "-out", out}).status, 0);
+    const std::string bytes = text(readBytes(out));
+    EXPECT_TRUE(contains(bytes, std::string("\xDC"
+                                            "ber\0",
+                                            5)));
+    EXPECT_TRUE(contains(bytes, "Gr\xF6\xDF"
+                                "e \x80.txt"));
+
+    EXPECT_TRUE(contains(runTool("kegtap", {"list", out}).out, folder + "/" + file + "\n"));
+    // Found without regard to case, accented capitals included.
+    EXPECT_EQ(runTool("kegtap", {"cat", out, asked}).out, "euro");
+    ASSERT_EQ(runTool("kegtap", {"extract", out, "-d", temp / "x"}).status, 0);
+    EXPECT_EQ(readBytes(temp / "x" / folder / file), textBytes("euro"));
 }
 
 TEST_F(TankCommandsTest, HelpListsEveryCommandAndOption) {
     const std::pair<std::string, std::vector<std::string>> tools[] = {
         {"kegtap",
          {"info FILE", "list FILE [PATTERN...]", "test FILE", "extract FILE", "-d FOLDER", "--yes",
-          "-q", "cat FILE PATH...", "--help"}},
+          "-n", "-j N", "-q", "cat FILE PATH...", "--help", "--version"}},
         {"tankcreator",
          {"-source", "-out", "-format", "-chunk-size", "-title", "-author", "-copyright",
-          "-priority", "factory", "language", "expansion", "patch", "user", "-exclude", "--help"}},
+          "-priority", "factory", "language", "expansion", "patch", "user", "-exclude", "--help",
+          "--version"}},
     };
     for (const auto &[tool, words] : tools) {
         const ToolResult help = runTool(tool, {"--help"});
         EXPECT_EQ(help.status, 0);
         for (const std::string &w : words)
             EXPECT_TRUE(contains(help.out, w)) << tool << ": " << w;
+        const ToolResult version = runTool(tool, {"--version"});
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, tool + " " THALREX_VERSION "\n");
     }
 }
 
@@ -281,6 +337,52 @@ TEST_F(TankCommandsTest, DeepTreesExtractBelowThePathLengthLimit) {
     EXPECT_STREQ(content, "bottom");
     EXPECT_EQ(runTool("kegtap", {"test", tank}).status, 0);
     EXPECT_EQ(runTool("kegtap", {"cat", tank, std::string(40 * 201, 'x')}).status, 1);
+}
+
+// Threads change how fast, not what: the same files, the same errors in the same order.
+TEST_F(TankCommandsTest, ExtractWithThreadsGivesTheResultOfOneThread) {
+    std::vector<Node> files;
+    for (int i = 0; i < 40; ++i)
+        files.push_back(Node::file("f" + std::to_string(i) + ".gas", compressibleBytes(20000, i)));
+    tankwriter::TankLayout layout;
+    std::vector<uint8_t> bytes = tankwriter::buildTank(
+        Node::folder("", {Node::folder("a", std::move(files)), Node::folder("empty", {})}), {},
+        &layout);
+    for (const size_t broken : {3u, 17u, 31u})
+        bytes[layout.files[broken].storedPosition] ^= 0xFF;
+    writeBytes(tank, bytes);
+    std::vector<ToolResult> runs;
+    for (const std::string jobs : {"1", "4"}) {
+        // Options before the Tank name, and "--" before it.
+        runs.push_back(runTool("kegtap", {"extract", "-j", jobs, "-d", temp / "out", "--", tank}));
+        EXPECT_EQ(runs.back().status, 1) << runs.back().err;
+        EXPECT_TRUE(fs::is_directory(temp / "out/empty"));
+        EXPECT_EQ(listTree(temp / "out").size(), 39u); // 37 files and two folders
+        fs::rename(temp / "out", temp / ("out" + jobs));
+    }
+    EXPECT_EQ(runs[0].err, runs[1].err);
+    EXPECT_EQ(runs[0].err, "kegtap: a/f3.gas: Uncompress error.\n"
+                           "kegtap: a/f17.gas: Uncompress error.\n"
+                           "kegtap: a/f31.gas: Uncompress error.\n");
+    EXPECT_EQ(listTree(temp / "out1"), listTree(temp / "out4"));
+}
+
+TEST_F(TankCommandsTest, ControlCharactersInNamesAreShownEscaped) {
+    writeBytes(tank, tankwriter::buildTank(
+                         Node::folder("", {Node::file("a\nforged\x1b[2J\\.gas", textBytes("x"))})));
+    const ToolResult listed = runTool("kegtap", {"list", tank});
+    EXPECT_TRUE(contains(listed.out, "  a\\nforged\\033[2J\\\\.gas\n")) << listed.out;
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 2);
+}
+
+// test and cat decode in memory: they need no temporary folder.
+TEST_F(TankCommandsTest, TestAndCatWriteNoFile) {
+    const std::vector<std::string> noTemporaryFolder{"TMPDIR=" + (temp / "missing").string()};
+    const ToolResult tested = runTool("kegtap", {"test", tank}, noTemporaryFolder);
+    const ToolResult shown = runTool("kegtap", {"cat", tank, "info.gas"}, noTemporaryFolder);
+    EXPECT_EQ(tested.status, 0) << tested.err;
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, text(compressibleBytes(5000, 1)));
 }
 
 // The real Tank made by the game's tools.

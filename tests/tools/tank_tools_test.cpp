@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tankcreator and the kegtap command line, run as a user runs them.
+#include "tests/kegtap/support/address_sanitizer.h"
 #include "tests/kegtap/support/tank_files.h"
 #include "tests/support/realdata_path.h"
 #include "tests/tools/tool_runner.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/time.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -131,26 +136,34 @@ TEST_F(TankToolsTest, CrcWarningIsAnsweredNoUnlessYesIsGiven) {
     bytes[804 + 100] ^= 0x10;
     writeBytes(tank, bytes);
 
+    // Without --yes the damaged file is left out and the others are extracted.
     const ToolResult no = runTool("kegtap", {"extract", tank, "-d", temp / "no"});
     EXPECT_EQ(no.status, 1);
-    EXPECT_NE(no.err.find("Extracted file has different CRC32."), std::string::npos) << no.err;
-    EXPECT_FALSE(fs::exists(temp / "no/world"));
+    EXPECT_NE(no.err.find("Info.gas: Extracted file has different CRC32.\n"), std::string::npos)
+        << no.err;
+    EXPECT_FALSE(fs::exists(temp / "no/Info.gas"));
+    EXPECT_TRUE(fs::exists(temp / "no/world/maps/big.gas"));
 
     const ToolResult yes = runTool("kegtap", {"extract", tank, "-d", temp / "yes", "--yes"});
     EXPECT_EQ(yes.status, 1);
-    EXPECT_TRUE(fs::exists(temp / "yes/world/maps/big.gas"));
+    EXPECT_NE(yes.err.find("Info.gas: Extracted file has different CRC32. Kept."),
+              std::string::npos)
+        << yes.err;
+    EXPECT_TRUE(fs::exists(temp / "yes/Info.gas"));
 }
 
 TEST_F(TankToolsTest, TankCreatorLeavesNoOutputWhenItFails) {
     const fs::path source = temp / "Ulf";
     makeSampleFolder(source);
-    ASSERT_EQ(mkfifo((source / "world/pipe").c_str(), 0644), 0);
     const fs::path tank = temp / "out.dsparty";
 
-    const ToolResult special = runTool("tankcreator", {"-source", source, "-out", tank});
-    EXPECT_EQ(special.status, 1);
-    EXPECT_NE(special.err.find("pipe"), std::string::npos);
-    EXPECT_EQ(std::count(special.err.begin(), special.err.end(), '\n'), 1);
+    // A name the game's code page cannot hold is refused with its path.
+    writeBytes(source / "world/maps/smile\xF0\x9F\x98\x80.gas", textBytes("x"));
+    const ToolResult emoji = runTool("tankcreator", {"-source", source, "-out", tank});
+    EXPECT_EQ(emoji.status, 1);
+    EXPECT_NE(emoji.err.find("world/maps/smile\xF0\x9F\x98\x80.gas"), std::string::npos)
+        << emoji.err;
+    fs::remove(source / "world/maps/smile\xF0\x9F\x98\x80.gas");
 
     const ToolResult missing = runTool("tankcreator", {"-source", temp / "none", "-out", tank});
     EXPECT_EQ(missing.status, 1);
@@ -208,6 +221,30 @@ TEST_F(TankToolsTest, ExtractRefusesALinkInPlaceOfAFolder) {
     const ToolResult r = runTool("kegtap", {"extract", tank, "-d", temp / "out"});
     EXPECT_EQ(r.status, 3);
     EXPECT_TRUE(fs::is_empty(temp / "elsewhere"));
+}
+
+// The file is read a chunk at a time: a 600 MB file packs within 128 MB of address space.
+TEST_F(TankToolsTest, TankCreatorMemoryFollowsTheChunkNotTheFile) {
+    if (AddressSanitized)
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+    fs::create_directory(temp / "big");
+    writeBytes(temp / "big/zeros.bin", {});
+    fs::resize_file(temp / "big/zeros.bin", 600000000); // sparse: no disk space to speak of
+    const std::string program = std::string(std::getenv("THALREX_PROGRAM_DIR")) + "/tankcreator";
+    const std::string source = (temp / "big").string(), out = (temp / "big.dsres").string();
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{128u << 20, 128u << 20};
+        setrlimit(RLIMIT_AS, &limit);
+        execl(program.c_str(), program.c_str(), "-source", source.c_str(), "-out", out.c_str(),
+              "-format", "lzo", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const ToolResult listed = runTool("kegtap", {"list", out});
+    EXPECT_NE(listed.out.find("600000000  lzo/16384"), std::string::npos) << listed.out;
 }
 
 } // namespace

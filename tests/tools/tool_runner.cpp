@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/tools/tool_runner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -24,7 +25,8 @@ std::string slurp(const std::string &path) {
 
 } // namespace
 
-ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments) {
+ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments,
+                   const std::vector<std::string> &environment) {
     const char *dir = std::getenv("THALREX_PROGRAM_DIR");
     const std::string path = std::string(dir != nullptr ? dir : ".") + "/" + program;
     std::vector<std::string> args{path};
@@ -44,8 +46,20 @@ ToolResult runTool(const std::string &program, const std::vector<std::string> &a
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> variables = environment;
+    for (char **v = environ; *v != nullptr; ++v) {
+        const std::string name = std::string(*v).substr(0, std::string(*v).find('=') + 1);
+        if (std::none_of(environment.begin(), environment.end(),
+                         [&name](const std::string &e) { return e.rfind(name, 0) == 0; }))
+            variables.push_back(*v);
+    }
+    std::vector<char *> envp;
+    for (std::string &v : variables)
+        envp.push_back(v.data());
+    envp.push_back(nullptr);
     pid_t pid;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot start " + path);

@@ -11,4 +11,6 @@ struct ToolResult {
     std::string err;
 };
 
-ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments);
+// environment adds or replaces variables ("NAME=value") for the program.
+ToolResult runTool(const std::string &program, const std::vector<std::string> &arguments,
+                   const std::vector<std::string> &environment = {});

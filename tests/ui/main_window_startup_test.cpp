@@ -6,8 +6,10 @@
 #include "ui/portrait_view.h"
 #include "ui/screen_placement.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -274,4 +276,19 @@ TEST_F(MainWindowTest, HeaderLabelsCarryTheirHints) {
         EXPECT_EQ(find(QString::fromLatin1(c.name))->statusTip(), QString::fromLatin1(c.statusTip))
             << c.name;
     }
+}
+
+TEST_F(MainWindowTest, AnAllBlackPortraitSaysSoInItsHint) {
+    start();
+    QImage black(64, 64, QImage::Format_RGB888);
+    black.fill(Qt::black);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && black.save(&buffer, "BMP"));
+    hero().setPortrait(ImageBytes(bytes.begin(), bytes.end()));
+    EXPECT_TRUE(find(QStringLiteral("portraitFrame"))->statusTip().contains("all black"));
+    EXPECT_TRUE(find(QStringLiteral("portraitFrame"))->statusTip().contains("Edit > Portrait"));
+    hero().loadBuiltInPortrait(0);
+    EXPECT_EQ(find(QStringLiteral("portraitFrame"))->statusTip(),
+              "Double-click to select portrait");
 }

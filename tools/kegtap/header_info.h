@@ -2,7 +2,7 @@
 // The header of a Tank file as a mod author reads it.
 #pragma once
 
-#include "tools/kegtap/tank_archive.h"
+#include "tools/kegtap/tank_file.h"
 
 #include <string>
 
@@ -12,6 +12,6 @@ namespace kegtapcli {
 std::string priorityText(uint32_t priority);
 
 // Prints the creator, versions, priority, build time, texts, checksums and counts.
-void printInfo(const TankArchive &tank);
+void printInfo(const TankFile &tank);
 
 } // namespace kegtapcli

@@ -1,22 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kegtap: looks inside, lists, tests and extracts Tank files with the library's own reader.
-#include "kegtap/error_state.h"
-#include "kegtap/tank_layout.h"
-#include "kegtap/writer/tank_header_info.h"
+// kegtap: looks inside, lists, tests and extracts Tank files through libkegtap's handle interface.
+#include "thalrex_version.h"
+#include "tools/kegtap/command_line.h"
+#include "tools/kegtap/extraction.h"
 #include "tools/kegtap/file_selection.h"
 #include "tools/kegtap/header_info.h"
-#include "tools/kegtap/progress.h"
-#include "tools/kegtap/scratch_folder.h"
+#include "tools/kegtap/tank_file.h"
+#include "tools/terminal_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <filesystem>
-#include <strings.h>
+#include <unistd.h>
+#include <vector>
+#include <zlib.h>
 
 using namespace kegtapcli;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -27,213 +28,195 @@ const char *const usage =
     "                                             time, and a totals line\n"
     "       kegtap test FILE                      check every file's CRC-32 and the data\n"
     "                                             checksum, write nothing\n"
-    "       kegtap extract FILE [-d FOLDER] [--yes] [-q] [PATTERN...]\n"
+    "       kegtap extract FILE [-d FOLDER] [--yes] [-n] [-j N] [-q] [PATTERN...]\n"
     "                                             extract into FOLDER (default: the current "
     "folder)\n"
     "       kegtap cat FILE PATH...               write the named files to standard output\n"
-    "       kegtap --help                         this text\n"
+    "       kegtap --help | --version\n"
     "\n"
-    "FILE is any Tank file (.dsparty, .dsmap, .dsres, ...). A PATTERN selects the files whose\n"
-    "whole path matches it (\"*\", \"?\", \"[...]\"; \"*\" also matches \"/\"; case does not "
-    "matter);\n"
-    "a pattern that matches nothing is an error. A PATH of cat names one file, case aside.\n"
+    "FILE is any Tank file (.dsparty, .dsmap, .dsres, ...). Options may stand before or after it;\n"
+    "\"--\" ends the options. A PATTERN selects the files whose whole path matches it (\"*\", "
+    "\"?\",\n"
+    "\"[...]\"; \"*\" also matches \"/\"; case does not matter); a pattern that matches nothing is "
+    "an\n"
+    "error. A PATH of cat names one file, case aside. Names are shown with control characters\n"
+    "escaped (\\n, \\033, ...).\n"
     "\n"
-    "extract stops at the first file that fails; a file whose CRC-32 does not match, or whose\n"
-    "time cannot be set, counts as failed unless --yes is given, which keeps it and goes on.\n"
-    "On a terminal, an extraction longer than a second shows its progress; -q keeps it quiet.\n"
-    "cat writes a file only when its CRC-32 matches.\n"
+    "extract writes each file under a temporary name beside it and renames it into place once it\n"
+    "is complete and its CRC-32 matches, so a file that fails, or an interrupted extraction,\n"
+    "leaves what was there untouched; a hard link there is replaced, not written through. A file\n"
+    "that fails is reported and the others go on. A file whose CRC-32 does not match, or whose\n"
+    "time cannot be set, counts as failed unless --yes keeps it. -n leaves existing files alone.\n"
+    "A file that would land on FILE itself is refused. -j N extracts with N threads (default: one\n"
+    "per core), with the same result as one. On a terminal, an extraction longer than a second\n"
+    "shows its progress; -q keeps it quiet.\n"
+    "test and cat decode in memory and write no file. cat writes a file of up to 64 MiB only when\n"
+    "its CRC-32 matches; a larger one is written as it is decoded, and a mismatch is reported at\n"
+    "its end.\n"
     "\n"
     "Exit status:\n"
     "  0  success\n"
-    "  1  damaged Tank file, CRC errors, or a pattern or path that matches nothing\n"
+    "  1  damaged Tank file, CRC errors, a refused file, or a pattern or path that matches "
+    "nothing\n"
     "  2  wrong command line\n"
     "  3  input/output error (a file or folder cannot be read or written)\n";
 
+// Files up to this size are held whole by cat, so that only checked content is written.
+constexpr uint64_t CatHoldLimit = 64ull << 20;
+
+// A stored time of 0, 1601-01-01, which stands for none.
+constexpr int64_t NoTime = -11644473600LL;
+
 // The stored time as UTC text.
-std::string timeText(uint64_t fileTime) {
-    const auto seconds =
-        static_cast<time_t>(static_cast<int64_t>(fileTime / 10000000ull) - 11644473600LL);
+std::string timeText(int64_t seconds) {
+    const auto time = static_cast<time_t>(seconds);
     std::tm utc{};
     char text[32] = "-";
-    if (fileTime != 0 && gmtime_r(&seconds, &utc) != nullptr)
+    if (seconds != NoTime && gmtime_r(&time, &utc) != nullptr)
         std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &utc);
     return text;
 }
 
+std::string formText(const kegtap_entry &e) {
+    std::string form = e.format == KEGTAP_FORMAT_RAW    ? "raw"
+                       : e.format == KEGTAP_FORMAT_ZLIB ? "zlib"
+                                                        : "lzo";
+    if (e.format != KEGTAP_FORMAT_RAW && e.chunk_size != 0)
+        form += "/" + std::to_string(e.chunk_size);
+    return form;
+}
+
 int info(const std::string &path) {
-    printInfo(TankArchive(path));
+    printInfo(TankFile(path));
     return Success;
 }
 
 int list(const std::string &path, const std::vector<std::string> &patterns) {
-    const TankArchive tank(path);
-    size_t files = 0;
+    const TankFile tank(path);
+    const std::vector<size_t> selected = selectFiles(tank, patterns);
+    size_t nextFolder = 0;
     uint64_t content = 0, stored = 0;
-    for (const Entry *e : selectEntries(tank, patterns)) {
-        if (!e->isFile) {
-            if (!patterns.empty())
-                continue; // with patterns, only the matching files
-            std::printf("%12s  %-12s  %-19s  %s/\n", "-", "folder",
-                        timeText(tank.folderTime(*e)).c_str(), e->path.c_str());
-            continue;
+    const auto foldersBefore = [&](size_t file) {
+        for (; nextFolder < tank.folderCount(); ++nextFolder) {
+            const kegtap_folder f = tank.folder(nextFolder);
+            if (f.files_before > file)
+                break;
+            if (patterns.empty()) // with patterns, only the matching files
+                std::printf("%12s  %-12s  %-19s  %s/\n", "-", "folder", timeText(f.mtime).c_str(),
+                            shownText(f.path).c_str());
         }
-        const FileFacts f = tank.facts(*e);
-        ++files;
-        content += f.size;
-        stored += f.stored;
-        std::printf("%12u  %-12s  %-19s  %s\n", f.size, f.form.c_str(),
-                    timeText(f.fileTime).c_str(), e->path.c_str());
+    };
+    for (const size_t i : selected) {
+        foldersBefore(i);
+        const kegtap_entry e = tank.file(i);
+        content += e.size;
+        stored += e.stored_size;
+        std::printf("%12llu  %-12s  %-19s  %s\n", static_cast<unsigned long long>(e.size),
+                    formText(e).c_str(), timeText(e.mtime).c_str(), shownText(e.path).c_str());
     }
+    foldersBefore(tank.fileCount());
     const double ratio = content == 0 ? 100.0 : 100.0 * static_cast<double>(stored) / content;
     std::printf("%12llu  %-12s  %-19s  %zu files, %llu bytes stored (%.1f%%)\n",
-                static_cast<unsigned long long>(content), "", "", files,
+                static_cast<unsigned long long>(content), "", "", selected.size(),
                 static_cast<unsigned long long>(stored), ratio);
     return Success;
 }
 
+int discard(void *, const void *, size_t) {
+    return 0;
+}
+
 int test(const std::string &path) {
-    const TankArchive tank(path);
-    ScratchFolder scratch;
-    size_t files = 0, failed = 0;
+    const TankFile tank(path);
+    size_t failed = 0;
     int status = Success;
-    for (const Entry &e : tank.entries()) {
-        if (!e.isFile)
-            continue;
-        ++files;
-        try {
-            tank.extract(e, scratch.folder());
-        } catch (const Failure &failure) {
-            std::fprintf(stderr, "kegtap: %s\n", failure.what());
+    uLong contents = 0; // the CRC-32 of all contents, from each file's own CRC-32
+    for (size_t i = 0; i < tank.fileCount(); ++i) {
+        const kegtap_entry e = tank.file(i);
+        contents = crc32_combine(contents, e.crc32, static_cast<z_off_t>(e.size));
+        const std::string path = e.path;
+        if (kegtap_read_into(tank.handle(), i, discard, nullptr) != 0) {
+            std::fprintf(stderr, "kegtap: %s\n", tank.lastError(path).c_str());
             ++failed;
-            status = std::max(status, static_cast<int>(failure.code));
+            status = std::max(status, static_cast<int>(exitCodeOf(kegtap_errno(tank.handle()))));
         }
-        scratch.remove(e.name);
     }
-    const uint32_t recorded = kegtap::readU32(tank.header() + tankwriter::header_layout::DataCrc32);
-    const uint32_t computed = tank.contentCrc();
-    if (recorded != computed) {
+    kegtap_header h{};
+    if (kegtap_header_info(tank.handle(), &h) != 0)
+        tank.fail(path);
+    if (h.data_crc32 != contents) {
         std::fprintf(stderr,
                      "kegtap: %s: data checksum 0x%08x does not match the contents (0x%08x)\n",
-                     path.c_str(), recorded, computed);
+                     shownText(path).c_str(), h.data_crc32, static_cast<uint32_t>(contents));
         status = std::max(status, static_cast<int>(Damaged));
     }
     if (failed == 0)
-        std::printf("%s: %zu files OK\n", path.c_str(), files);
+        std::printf("%s: %zu files OK\n", shownText(path).c_str(), tank.fileCount());
     else
-        std::printf("%s: %zu of %zu files failed\n", path.c_str(), failed, files);
+        std::printf("%s: %zu of %zu files failed\n", shownText(path).c_str(), failed,
+                    tank.fileCount());
     return status;
 }
 
+int writeOut(void *, const void *data, size_t length) {
+    const auto *p = static_cast<const char *>(data);
+    while (length > 0) {
+        const ssize_t n = ::write(STDOUT_FILENO, p, length);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return 1;
+        p += n;
+        length -= static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+[[noreturn]] void outputFailed() {
+    throw Failure(InputOutput, std::string("Cannot write output: ") + std::strerror(errno));
+}
+
 int cat(const std::string &path, const std::vector<std::string> &names) {
-    const TankArchive tank(path);
-    ScratchFolder scratch;
+    const TankFile tank(path);
     for (const std::string &name : names) {
-        const auto found =
-            std::find_if(tank.entries().begin(), tank.entries().end(), [&name](const Entry &e) {
-                return e.isFile && ::strcasecmp(e.path.c_str(), name.c_str()) == 0;
-            });
-        if (found == tank.entries().end())
-            throw Failure(Damaged, "no file " + name + " in " + path);
-        tank.extract(*found, scratch.folder());
-        scratch.copyToOutput(found->name);
-        scratch.remove(found->name);
+        size_t i = 0;
+        if (kegtap_find(tank.handle(), name.c_str(), &i) != 0)
+            throw Failure(Damaged, "no file " + shownText(name) + " in " + shownText(path));
+        const uint64_t size = tank.file(i).size;
+        if (size <= CatHoldLimit) {
+            std::vector<char> content(size);
+            if (kegtap_read(tank.handle(), i, content.data(), content.size()) != 0)
+                tank.fail(name);
+            if (writeOut(nullptr, content.data(), content.size()) != 0)
+                outputFailed();
+        } else if (kegtap_read_into(tank.handle(), i, writeOut, nullptr) != 0) {
+            if (kegtap_errno(tank.handle()) == KEGTAP_ERR_CANCELLED)
+                outputFailed();
+            tank.fail(name);
+        }
     }
     return Success;
 }
 
-struct Warnings {
-    bool yes = false;
-    size_t count = 0;
-};
-
-int warn(const char *text, const char *, void *context) {
-    auto *w = static_cast<Warnings *>(context);
-    ++w->count;
-    std::string line = text;
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    std::fprintf(stderr, "\nkegtap: warning: %s %s\n", line.c_str(), w->yes ? "Yes." : "No.");
-    return w->yes ? 1 : 0;
-}
-
-struct ExtractOptions {
-    fs::path destination = ".";
-    bool yes = false;
-    bool quiet = false;
-    std::vector<std::string> patterns;
-};
-
-int extract(const std::string &path, const ExtractOptions &o) {
-    const TankArchive tank(path);
-    const std::vector<const Entry *> selected = selectEntries(tank, o.patterns);
-    std::error_code error;
-    fs::create_directories(o.destination, error);
-    if (!fs::is_directory(o.destination))
-        throw Failure(InputOutput, "Cannot create directory " + o.destination.string());
-    size_t files = 0;
-    uint64_t bytes = 0;
-    for (const Entry *e : selected)
-        if (e->isFile) {
-            ++files;
-            bytes += tank.facts(*e).size;
-        }
-    Warnings warnings{o.yes, 0};
-    SetKvPromptHandler(warn, &warnings);
-    Progress progress(files, bytes, o.quiet);
-    FolderTrail folders(o.destination.string());
-    for (const Entry *e : selected) {
-        if (!e->isFile) {
-            folders.enter(*e);
-            if (o.patterns.empty())
-                folders.open(*e);
-            continue;
-        }
-        tank.extract(*e, folders.open(*e));
-        progress.fileDone(tank.facts(*e).size);
-    }
-    SetKvPromptHandler(nullptr, nullptr);
-    return warnings.count > 0 ? Damaged : Success;
-}
-
-ExtractOptions extractOptions(int argc, char **argv) {
-    ExtractOptions o;
-    for (int i = 3; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--yes")
-            o.yes = true;
-        else if (arg == "-q")
-            o.quiet = true;
-        else if (arg == "-d" && i + 1 < argc)
-            o.destination = argv[++i];
-        else if (arg.size() > 1 && arg[0] == '-')
-            throw Failure(Usage, "unknown argument '" + arg + "'");
-        else
-            o.patterns.push_back(arg);
-    }
-    return o;
-}
-
 int run(int argc, char **argv) {
-    if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+    const CommandLine c = parseCommandLine(argc, argv);
+    if (c.help) {
         std::fputs(usage, stdout);
         return Success;
     }
-    if (argc < 3)
-        throw Failure(Usage, "a command and a Tank file are needed");
-    const std::string command = argv[1];
-    const std::string file = argv[2];
-    const std::vector<std::string> rest(argv + 3, argv + argc);
-    if (command == "info" && rest.empty())
-        return info(file);
-    if (command == "test" && rest.empty())
-        return test(file);
-    if (command == "list")
-        return list(file, rest);
-    if (command == "cat" && !rest.empty())
-        return cat(file, rest);
-    if (command == "extract")
-        return extract(file, extractOptions(argc, argv));
-    throw Failure(Usage, "unknown command or argument '" +
-                             std::string(argc > 3 ? argv[3] : argv[1]) + "'");
+    if (c.version) {
+        std::printf("kegtap %s\n", THALREX_VERSION);
+        return Success;
+    }
+    if (c.command == "info")
+        return info(c.tank);
+    if (c.command == "test")
+        return test(c.tank);
+    if (c.command == "list")
+        return list(c.tank, c.operands);
+    if (c.command == "cat")
+        return cat(c.tank, c.operands);
+    return extract(c.tank, c.extract);
 }
 
 } // namespace

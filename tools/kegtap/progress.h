@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One line on standard error that updates in place while a long extraction runs: files and bytes
-// done of the total, and the rate. Shown only on a terminal, and only after about a second.
+// done of the total, and the rate. Shown only on a terminal, only after about a second, at most
+// about ten times a second, and moving within large files. Safe to use from several threads.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
+#include <string>
 
 namespace kegtapcli {
 
@@ -16,19 +20,25 @@ public:
     Progress(const Progress &) = delete;
     Progress &operator=(const Progress &) = delete;
 
-    void fileDone(uint64_t bytes);
+    void addBytes(uint64_t bytes);
+    void fileDone();
+    // Prints a line of its own on standard error, clearing the progress line first.
+    void message(const std::string &line);
 
 private:
     using Clock = std::chrono::steady_clock;
 
-    size_t totalFiles_;
-    uint64_t totalBytes_;
-    bool enabled_;
+    void show();
+
+    const size_t totalFiles_;
+    const uint64_t totalBytes_;
+    const bool enabled_;
+    const Clock::time_point start_ = Clock::now();
+    std::atomic<size_t> files_{0};
+    std::atomic<uint64_t> bytes_{0};
+    std::atomic<int64_t> nextShowNs_;
+    std::mutex printing_;
     bool shown_ = false;
-    size_t files_ = 0;
-    uint64_t bytes_ = 0;
-    Clock::time_point start_ = Clock::now();
-    Clock::time_point lastShown_{};
 };
 
 } // namespace kegtapcli

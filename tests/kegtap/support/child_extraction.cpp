@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/kegtap/support/child_extraction.h"
 
+#include "tests/kegtap/support/address_sanitizer.h"
+
 #include <cstdio>
 #include <stdexcept>
 #include <sys/resource.h>
@@ -14,14 +16,6 @@ long peakResidentKiB() {
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool AddressSanitized = true;
-#elif defined(__has_feature)
-constexpr bool AddressSanitized = __has_feature(address_sanitizer);
-#else
-constexpr bool AddressSanitized = false;
-#endif
 
 } // namespace
 

@@ -2,7 +2,7 @@
 #include "tests/kegtap/support/extraction_fixture.h"
 
 ExtractionTest::ExtractionTest()
-    : k(kegtap()), tankPath(temp / "party.dsparty"), out(temp / "out") {
+    : k(kegtapLibrary()), tankPath(temp / "party.dsparty"), out(temp / "out") {
     fs::create_directory(out);
     k.SetKvPromptHandler(nullptr, nullptr);
 }
@@ -32,6 +32,6 @@ void ExtractionTest::answerWarnings(bool yes) {
 }
 
 void expectError(uint32_t code, const std::string &message) {
-    EXPECT_EQ(kegtap().GetKvErrorCode(), code) << kegtap().errorMessage();
-    EXPECT_EQ(kegtap().errorMessage(), message);
+    EXPECT_EQ(kegtapLibrary().GetKvErrorCode(), code) << kegtapLibrary().errorMessage();
+    EXPECT_EQ(kegtapLibrary().errorMessage(), message);
 }

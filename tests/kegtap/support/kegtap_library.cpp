@@ -45,7 +45,7 @@ std::string KegtapLibrary::errorMessage() const {
     return message;
 }
 
-const KegtapLibrary &kegtap() {
+const KegtapLibrary &kegtapLibrary() {
     static const KegtapLibrary library = load();
     return library;
 }

@@ -24,4 +24,4 @@ struct KegtapLibrary {
 };
 
 // Loaded once per test program; the test aborts when the library or an export is missing.
-const KegtapLibrary &kegtap();
+const KegtapLibrary &kegtapLibrary();
