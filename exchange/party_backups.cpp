@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <stdexcept>
 
@@ -112,18 +111,18 @@ void replacePartyFile(PartyBackups &backups, const QString &newContent, const QS
 
 QString describeParty(KegtapLibrary &kegtap, const QString &partyFile) {
     try {
-        QTemporaryDir folder;
-        if (folder.isValid() && kegtap.extract(QFile::encodeName(partyFile), folder.path(),
-                                               KegtapLibrary::Warnings::AnswerNo)) {
+        for (const TankFile &file : kegtap.readFiles(partyFile)) {
+            if (file.path.compare(QStringLiteral("Party.gas"), Qt::CaseInsensitive) != 0)
+                continue;
             GasDocument party;
-            party.load(
-                QFile::encodeName(folder.filePath(QStringLiteral("Party.gas"))).toStdString());
+            party.setLines(std::string_view(file.content.constData(), size_t(file.content.size())));
+            party.load();
             const HeroValues values = readHeroValues(party);
             return fromGameText(values.name) + QStringLiteral(", level ") +
                    QString::number(levelForExperience(0, values.uberExperience));
         }
     } catch (const std::exception &) {
-        // Told below like a party that cannot be unpacked.
+        // Told below like a party without a hero.
     }
     return QStringLiteral("(cannot be read)");
 }

@@ -7,7 +7,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
-#include <QTemporaryDir>
 #include <stdexcept>
 
 namespace {
@@ -26,47 +25,30 @@ QMap<QString, QString> filesBelow(const QString &folder) {
     return files;
 }
 
-QByteArray contentOf(const QString &path, bool &readable) {
+bool hasContent(const QString &path, const QByteArray &content) {
     QFile file(path);
-    readable = file.open(QIODevice::ReadOnly);
-    const QByteArray content = readable ? file.readAll() : QByteArray();
-    readable = readable && file.error() == QFileDevice::NoError;
-    return content;
+    return file.open(QIODevice::ReadOnly) && file.readAll() == content &&
+           file.error() == QFileDevice::NoError;
 }
 
 } // namespace
 
 QString tankMismatch(KegtapLibrary &kegtap, const QString &tankFile, const QString &folder) {
-    QTemporaryDir readBack;
-    if (!readBack.isValid())
-        return QStringLiteral("no temporary folder to read it back into");
-    bool extracted = false;
-    QString why;
+    QList<TankFile> packed;
     try {
-        extracted = kegtap.extract(QFile::encodeName(tankFile), readBack.path(),
-                                   KegtapLibrary::Warnings::AnswerNo);
-        why = kegtap.errorMessage();
+        packed = kegtap.readFiles(tankFile);
     } catch (const std::exception &error) {
-        why = QString::fromUtf8(error.what());
+        return QStringLiteral("it cannot be read back (%1)").arg(QString::fromUtf8(error.what()));
     }
-    if (!extracted)
-        return QStringLiteral("it cannot be read back (%1)")
-            .arg(why.isEmpty() ? QStringLiteral("unknown error") : why);
-    const QMap<QString, QString> packed = filesBelow(readBack.path());
-    const QMap<QString, QString> source = filesBelow(folder);
-    for (auto it = source.begin(); it != source.end(); ++it) {
-        if (!packed.contains(it.key()))
-            return QStringLiteral("%1 is missing").arg(it.value());
-        bool sourceRead = false;
-        bool packedRead = false;
-        const QByteArray original = contentOf(QDir(folder).filePath(it.value()), sourceRead);
-        const QByteArray copy =
-            contentOf(QDir(readBack.path()).filePath(packed.value(it.key())), packedRead);
-        if (!sourceRead || !packedRead || original != copy)
-            return QStringLiteral("%1 differs").arg(it.value());
+    QMap<QString, QString> source = filesBelow(folder);
+    for (const TankFile &file : packed) {
+        const QString original = source.take(file.path.toLower());
+        if (original.isEmpty())
+            return QStringLiteral("%1 is not in the hero folder").arg(file.path);
+        if (!hasContent(QDir(folder).filePath(original), file.content))
+            return QStringLiteral("%1 differs").arg(original);
     }
-    for (auto it = packed.begin(); it != packed.end(); ++it)
-        if (!source.contains(it.key()))
-            return QStringLiteral("%1 is not in the hero folder").arg(it.value());
+    if (!source.isEmpty())
+        return QStringLiteral("%1 is missing").arg(source.first());
     return {};
 }
