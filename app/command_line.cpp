@@ -3,28 +3,27 @@
 
 #include "thalrex_version.h"
 
-#include <QFileInfo>
-
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
 const char *const usage =
-    "Usage: thalrex [OPTION]... [PARTY]\n"
+    "Usage: thalrex [OPTION]... [PARTY | FOLDER]\n"
     "Edits the hero of a Dungeon Siege saved party. PARTY, a .dsparty file, is imported at\n"
-    "start-up as File > Import imports it.\n"
+    "start-up as File > Import imports it; FOLDER, a hero folder, is opened.\n"
     "\n"
     "Options:\n"
     "  -h, --help     show this text and exit\n"
     "      --version  show the version and exit\n"
-    "  --             end of the options: what follows is the PARTY\n"
+    "  --             end of the options: what follows is the PARTY or FOLDER\n"
     "Qt's own options, such as -platform NAME or -style NAME, are accepted too.\n"
     "\n"
     "Exit status: 0 once the window is closed, 2 for a wrong command line.\n";
 
-void refuse(const QString &why) {
-    std::fprintf(stderr, "thalrex: %s (see thalrex --help)\n", qPrintable(why));
+void refuse(const std::string &why) {
+    std::fprintf(stderr, "thalrex: %s (see thalrex --help)\n", why.c_str());
 }
 
 } // namespace
@@ -43,25 +42,28 @@ std::optional<int> answerHelpOrVersion(int argc, char **argv) {
     return std::nullopt;
 }
 
-std::optional<QString> partyToImport(const QStringList &arguments) {
-    QString party;
+std::optional<std::string> pathToOpen(int argc, char **argv) {
+    std::string path;
     bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (!optionsEnded && argument == QLatin1String("--")) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (!optionsEnded && argument == "--") {
             optionsEnded = true;
             continue;
         }
-        if (!optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            refuse(QStringLiteral("unknown option '%1'").arg(argument));
+        if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+            refuse("unknown option '" + argument + "'");
             return std::nullopt;
         }
-        if (!party.isEmpty() || argument.isEmpty()) {
-            refuse(argument.isEmpty() ? QStringLiteral("an empty PARTY")
-                                      : QStringLiteral("one party at a time: '%1'").arg(argument));
+        if (!path.empty() || argument.empty()) {
+            refuse(argument.empty() ? "an empty PARTY or FOLDER"
+                                    : "one party or folder at a time: '" + argument + "'");
             return std::nullopt;
         }
-        party = QFileInfo(argument).absoluteFilePath();
+        std::error_code error;
+        path = std::filesystem::absolute(argument, error).lexically_normal().string();
+        if (error)
+            path = argument;
     }
-    return party;
+    return path;
 }

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folders.h"
 
-#include "app/save_folder_search.h"
 #include "exchange/paths.h"
 #include "settings/settings_keys.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,9 +19,35 @@ QString location(QStandardPaths::StandardLocation location) {
     return folder.isEmpty() ? folder : withTrailingSlash(folder);
 }
 
+std::string environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
 } // namespace
 
-ProgramFolders computeProgramFolders(const QString &programFolder, bool programFolderWritable) {
+std::string homeFolder(const EnvLookup &env) {
+    if (std::string home = env("HOME"); !home.empty())
+        return home;
+    const passwd *account = getpwuid(getuid());
+    return account && account->pw_dir ? account->pw_dir : "/";
+}
+
+void ensureHomeVariable() {
+    if (environment("HOME").empty())
+        setenv("HOME", homeFolder(environment).c_str(), 1);
+}
+
+bool keepsFilesBesideProgram(const QString &programFolder) {
+    const QString folder = withTrailingSlash(QFileInfo(programFolder).canonicalFilePath());
+    if (folder.endsWith(QStringLiteral("/" THALREX_INSTALL_PROGRAM_DIR "/")))
+        return false;
+    return QFileInfo::exists(folder + QStringLiteral("../CMakeCache.txt")) ||
+           QFileInfo::exists(folder + QStringLiteral("portable")) ||
+           QFileInfo::exists(folder + QLatin1String(SettingsKeys::fileName));
+}
+
+ProgramFolders computeProgramFolders(const QString &programFolder, bool besideProgram) {
     ProgramFolders folders;
     folders.documents = location(QStandardPaths::DocumentsLocation);
     if (folders.documents.isEmpty())
@@ -30,29 +57,21 @@ ProgramFolders computeProgramFolders(const QString &programFolder, bool programF
         folders.pictures = folders.documents;
     folders.save = folders.documents + QStringLiteral("Dungeon Siege/Save/");
     folders.program = withTrailingSlash(programFolder.trimmed());
+    const QString data = location(QStandardPaths::GenericDataLocation) + QStringLiteral("Thalrex/");
+    folders.backups = data + QStringLiteral("Backups/");
     const QString settingsFile = QLatin1String(SettingsKeys::fileName);
-    if (programFolderWritable) {
+    if (besideProgram) {
         folders.imports = folders.program + QStringLiteral("Imports/");
         folders.settingsFile = folders.program + settingsFile;
     } else {
-        folders.imports =
-            location(QStandardPaths::GenericDataLocation) + QStringLiteral("Thalrex/Imports/");
+        folders.imports = data + QStringLiteral("Imports/");
         folders.settingsFile = location(QStandardPaths::GenericConfigLocation) +
                                QStringLiteral("Thalrex/") + settingsFile;
     }
     return folders;
 }
 
-bool isWritableFolder(const QString &folder) {
-    QTemporaryFile probe(withTrailingSlash(folder) + QStringLiteral(".thalrex-XXXXXX"));
-    return probe.open();
-}
-
-QString findSaveFolder(const QString &chosen, const QString &documentsSave) {
-    const EnvLookup env = [](const char *name) {
-        const char *value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    return QString::fromStdString(chooseSaveFolder(
-        chosen.toStdString(), documentsSave.toStdString(), QDir::homePath().toStdString(), env));
+std::vector<GameSaveFolder> findSaveFolders(const QString &documents) {
+    return findGameSaveFolders(QFile::encodeName(QDir::homePath()).toStdString(),
+                               QFile::encodeName(documents).toStdString(), environment);
 }

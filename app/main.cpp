@@ -13,9 +13,10 @@
 int main(int argc, char *argv[]) {
     if (const std::optional<int> answered = answerHelpOrVersion(argc, argv))
         return *answered;
+    ensureHomeVariable();
     Application application(argc, argv);
-    const std::optional<QString> party = partyToImport(QCoreApplication::arguments());
-    if (!party)
+    const std::optional<std::string> opened = pathToOpen(argc, argv);
+    if (!opened)
         return 2;
     QtDesktop desktop;
     application.setDesktop(&desktop);
@@ -26,16 +27,15 @@ int main(int argc, char *argv[]) {
     // Everything the run needs to know of the machine, found once before the window exists.
     const QString programFolder = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
     const ProgramFolders folders =
-        computeProgramFolders(programFolder, isWritableFolder(programFolder));
-    EditorSession session(folders, desktop, [&folders](const QString &chosen) {
-        return findSaveFolder(chosen, folders.save);
-    });
+        computeProgramFolders(programFolder, keepsFilesBesideProgram(programFolder));
+    EditorSession session(folders, desktop,
+                          [&folders] { return findSaveFolders(folders.documents); });
     int result = 0;
     {
         MainWindow window(session);
         window.show();
-        if (!party->isEmpty())
-            window.importParty(*party);
+        if (!opened->empty())
+            window.openFromCommandLine(QByteArray::fromStdString(*opened));
         result = QApplication::exec();
     }
     application.setDesktop(nullptr);

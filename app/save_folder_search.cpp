@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <optional>
+#include <set>
 #include <sstream>
 #include <system_error>
 
@@ -20,13 +20,15 @@ bool isDir(const fs::path &path) {
     return fs::is_directory(path, error);
 }
 
-// The folders directly below a folder; none when it cannot be listed.
+// The folders directly below a folder, sorted; none when it cannot be listed.
 std::vector<fs::path> subFolders(const fs::path &folder) {
     std::vector<fs::path> found;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
-        if (isDir(it->path()))
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError))
             found.push_back(it->path());
+    }
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -38,57 +40,67 @@ std::string readText(const fs::path &file) {
     return text.str();
 }
 
-// Adds the folder when it exists and is not yet listed under any of its names.
-void addFolder(std::vector<fs::path> &folders, const fs::path &folder) {
-    std::error_code error;
-    const fs::path real = fs::canonical(folder, error);
-    if (error || !isDir(real) || std::find(folders.begin(), folders.end(), real) != folders.end())
-        return;
-    folders.push_back(real);
-}
+// Folders told apart by their real paths, whatever links lead to them.
+class RealFolders {
+public:
+    // The folder's real path when it exists as a folder not met before; empty otherwise.
+    fs::path admit(const fs::path &folder) {
+        std::error_code error;
+        if (!isDir(folder))
+            return {};
+        fs::path real = fs::canonical(folder, error);
+        if (error || !m_seen.insert(real.string()).second)
+            return {};
+        return real;
+    }
+
+private:
+    std::set<std::string> m_seen;
+};
 
 std::vector<fs::path> steamLibraries(const fs::path &home) {
+    RealFolders seen;
     std::vector<fs::path> roots;
-    for (const char *root : {".local/share/Steam", ".steam/steam",
+    for (const char *root : {".local/share/Steam", ".steam/steam", ".steam/root",
                              ".var/app/com.valvesoftware.Steam/.local/share/Steam"})
-        addFolder(roots, home / root);
+        if (fs::path real = seen.admit(home / root); !real.empty())
+            roots.push_back(real);
     std::vector<fs::path> libraries = roots;
     for (const fs::path &root : roots)
         for (const std::string &path :
              steamLibraryPaths(readText(root / "steamapps" / "libraryfolders.vdf")))
-            addFolder(libraries, path);
+            if (fs::path real = seen.admit(path); !real.empty())
+                libraries.push_back(real);
     return libraries;
 }
 
-// The time of the newest party in the folder, if it holds any.
-std::optional<fs::file_time_type> newestParty(const fs::path &folder) {
-    std::optional<fs::file_time_type> newest;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!sameText(it->path().extension().string(), ".dsparty"))
-            continue;
-        std::error_code timeError;
-        const fs::file_time_type written = it->last_write_time(timeError);
-        if (!timeError && (!newest || written > *newest))
-            newest = written;
-    }
-    return newest;
+bool isNumber(const std::string &text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
 }
 
-} // namespace
+// The text's quoted strings and braces in order, a brace as a token "{" or "}" that is not
+// quoted; stops at an unterminated string.
+struct VdfToken {
+    std::string text;
+    bool quoted;
+};
 
-std::vector<std::string> steamLibraryPaths(const std::string &vdfText) {
-    // The text is a tree of quoted strings and braces; a "path" key is followed by its value.
-    std::vector<std::string> tokens;
-    for (size_t at = 0; at < vdfText.size(); ++at) {
-        if (vdfText[at] != '"')
+std::vector<VdfToken> vdfTokens(const std::string &text) {
+    std::vector<VdfToken> tokens;
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '{' || text[at] == '}') {
+            tokens.push_back({std::string(1, text[at]), false});
+            continue;
+        }
+        if (text[at] != '"')
             continue;
         std::string token;
         bool closed = false;
-        for (++at; at < vdfText.size(); ++at) {
-            const char c = vdfText[at];
-            if (c == '\\' && at + 1 < vdfText.size()) {
-                token += vdfText[++at];
+        for (++at; at < text.size(); ++at) {
+            const char c = text[at];
+            if (c == '\\' && at + 1 < text.size()) {
+                token += text[++at];
             } else if (c == '"') {
                 closed = true;
                 break;
@@ -98,55 +110,81 @@ std::vector<std::string> steamLibraryPaths(const std::string &vdfText) {
         }
         if (!closed)
             break;
-        tokens.push_back(token);
+        tokens.push_back({token, true});
     }
+    return tokens;
+}
+
+} // namespace
+
+std::vector<std::string> steamLibraryPaths(const std::string &vdfText) {
+    const std::vector<VdfToken> tokens = vdfTokens(vdfText);
     std::vector<std::string> paths;
-    for (size_t i = 0; i + 1 < tokens.size(); ++i)
-        if (sameText(tokens[i], "path") && !tokens[i + 1].empty())
-            paths.push_back(tokens[++i]);
+    int depth = 0;
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        const VdfToken &token = tokens[i];
+        if (!token.quoted) {
+            depth += token.text == "{" ? 1 : -1;
+            continue;
+        }
+        if (i + 1 >= tokens.size() || !tokens[i + 1].quoted)
+            continue; // a block's name
+        const std::string &value = tokens[++i].text;
+        // "path" in a numbered block; the older form numbers the paths of the top block.
+        if (!value.empty() &&
+            (sameText(token.text, "path") || (depth == 1 && isNumber(token.text))))
+            paths.push_back(value);
+    }
     return paths;
 }
 
-std::vector<fs::path> winePrefixes(const fs::path &home, const EnvLookup &env) {
-    std::vector<fs::path> prefixes;
+std::vector<WinePrefix> winePrefixes(const fs::path &home, const EnvLookup &env) {
+    // Told apart by their paths only: a prefix reached twice through links yields its save
+    // folders twice, which findGameSaveFolders tells apart. The real paths of a thousand Proton
+    // prefixes would cost more than the whole rest of the search.
+    std::vector<WinePrefix> prefixes;
+    std::set<std::string> seen;
+    const auto add = [&](const fs::path &folder, SavePlace place) {
+        const fs::path normal = folder.lexically_normal();
+        if (isDir(normal) && seen.insert(normal.string()).second)
+            prefixes.push_back({normal, place});
+    };
     if (const std::string winePrefix = env("WINEPREFIX"); !winePrefix.empty())
-        addFolder(prefixes, winePrefix);
-    addFolder(prefixes, home / ".wine");
+        add(winePrefix, SavePlace::Wine);
+    add(home / ".wine", SavePlace::Wine);
     for (const fs::path &library : steamLibraries(home))
         for (const fs::path &game : subFolders(library / "steamapps" / "compatdata"))
-            addFolder(prefixes, game / "pfx");
+            add(game / "pfx", SavePlace::Proton);
     for (const fs::path &prefix : subFolders(home / "Games"))
-        addFolder(prefixes, prefix);
-    for (const fs::path &prefix : subFolders(home / ".local/share/bottles/bottles"))
-        addFolder(prefixes, prefix);
+        add(prefix, SavePlace::Lutris);
+    for (const fs::path &group : subFolders(home / "Games/Heroic/Prefixes"))
+        for (const fs::path &prefix : subFolders(group))
+            add(prefix, SavePlace::Heroic);
+    for (const char *bottles :
+         {".local/share/bottles/bottles", ".var/app/com.usebottles.bottles/data/bottles/bottles"})
+        for (const fs::path &prefix : subFolders(home / bottles))
+            add(prefix, SavePlace::Bottles);
     return prefixes;
 }
 
-std::vector<fs::path> prefixSaveFolders(const fs::path &prefix) {
-    std::vector<fs::path> found;
-    for (const fs::path &user : subFolders(prefix / "drive_c" / "users"))
-        for (const char *documents : {"Documents", "My Documents"})
-            if (const fs::path save = user / documents / "Dungeon Siege" / "Save"; isDir(save))
-                found.push_back(save);
-    return found;
-}
-
-std::string chooseSaveFolder(const std::string &configured, const std::string &documentsSave,
-                             const fs::path &home, const EnvLookup &env) {
-    if (!configured.empty() && isDir(configured))
-        return withTrailingSlash(configured);
-    if (isDir(documentsSave))
-        return documentsSave;
-    std::optional<fs::path> chosen;
-    std::optional<fs::file_time_type> chosenNewest;
-    for (const fs::path &prefix : winePrefixes(home, env)) {
-        for (const fs::path &save : prefixSaveFolders(prefix)) {
-            const std::optional<fs::file_time_type> newest = newestParty(save);
-            if (!chosen || (newest && (!chosenNewest || *newest > *chosenNewest))) {
-                chosen = save;
-                chosenNewest = newest;
-            }
-        }
+std::vector<GameSaveFolder> findGameSaveFolders(const fs::path &home, const fs::path &documents,
+                                                const EnvLookup &env) {
+    std::vector<GameSaveFolder> found;
+    RealFolders seen;
+    const auto add = [&](const std::vector<GameSaveFolder> &candidates) {
+        for (const GameSaveFolder &candidate : candidates)
+            if (!seen.admit(candidate.folder).empty())
+                found.push_back(candidate);
+    };
+    add(documentsSaveFolders(withTrailingSlash(documents.string())));
+    for (const WinePrefix &prefix : winePrefixes(home, env)) {
+        // A Proton prefix is named by its game's number, the folder above "pfx".
+        const fs::path named =
+            prefix.place == SavePlace::Proton ? prefix.folder.parent_path() : prefix.folder;
+        for (const fs::path &user : subFolders(prefix.folder / "drive_c" / "users"))
+            for (const char *documentsName : {"Documents", "My Documents"})
+                add(documentsSaveFolders(withTrailingSlash((user / documentsName).string()),
+                                         prefix.place, named.filename().string()));
     }
-    return chosen ? withTrailingSlash(chosen->string()) : documentsSave;
+    return found;
 }

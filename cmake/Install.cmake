@@ -12,10 +12,10 @@
 #   share/man/man1/            the manual pages
 #   share/applications, icons, metainfo, mime: the desktop entry, the icon (SVG and PNG sizes), the
 #                              AppStream metainfo and the .dsparty file type
-# The program folder is read-only once installed, so the editor keeps its settings and imports
-# in the user's XDG folders.
+# The editor never keeps its settings and imports in an installed program folder, whoever runs it:
+# they go to the user's XDG folders (THALREX_INSTALL_PROGRAM_DIR is set beside THALREX_PROGRAM_DIR,
+# where the editor's start-up learns it).
 include(GNUInstallDirs)
-set(THALREX_INSTALL_PROGRAM_DIR lib/thalrex)
 set(THALREX_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/thalrex)
 
 # Where the desktop's software centres know the editor by, and where its pages and the screenshots

@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <QUrl>
 
-// The editor's only contact with the desktop: message boxes, pickers, shell open, process start
-// and the busy cursor. The program gives its commands the Qt implementation; tests give them a
-// scripted one, so every command runs headless and an unexpected prompt fails the test instead
-// of blocking it.
+// The editor's only contact with the desktop: message boxes, pickers, lists, shell open, process
+// start and the busy cursor. The program gives its commands the Qt implementation; tests give them
+// a scripted one, so every command runs headless and an unexpected prompt fails the test instead of
+// blocking it.
 
 enum class MsgType { Information, Warning, Error };
 enum class MsgButtons { Ok, YesNo, YesCancel, YesNoCancel };
@@ -27,6 +27,19 @@ struct FolderPickSpec {
     bool newFolder = true;
 };
 
+// A list to choose one item from.
+struct ItemChoiceSpec {
+    static constexpr int cancelled = -1;
+    static constexpr int other = -2; // the other button was pressed
+
+    QString title;     // the dialog's caption
+    QString label;     // above the list
+    QStringList items; // one line each
+    int current = 0;   // the item selected at first
+    QString
+        otherButton; // a button for something not in the list, e.g. "&Browse..."; none when empty
+};
+
 // The application title: the main window's title and the caption of every message box.
 QString appTitle();
 
@@ -41,6 +54,8 @@ public:
     virtual QString pickFile(const FilePickSpec &pick) = 0;
     // The chosen folder, or an empty string when the user cancels.
     virtual QString pickFolder(const FolderPickSpec &pick) = 0;
+    // The index of the chosen item, ItemChoiceSpec::cancelled, or ItemChoiceSpec::other.
+    virtual int chooseItem(const ItemChoiceSpec &choice) = 0;
     // Opens a folder or an address with the desktop's default handler.
     virtual void openUrl(const QUrl &url) = 0;
     // Starts a program with its arguments, detached from any console, in the editor's

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <dlfcn.h>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -65,11 +66,53 @@ void KegtapLibrary::bind() {
     }
 }
 
-bool KegtapLibrary::extract(const QString &tankPath, const QString &destFolder) {
+bool KegtapLibrary::extract(const QByteArray &tankFile, const QString &destFolder) {
     bind();
     const QString dest = withoutTrailingSlash(destFolder);
     QDir().mkpath(dest);
-    return m_extract(QFile::encodeName(tankPath).constData(), QFile::encodeName(dest).constData());
+    return m_extract(tankFile.constData(), QFile::encodeName(dest).constData());
+}
+
+template <typename Function> Function KegtapLibrary::function(const char *name) const {
+    auto bound = reinterpret_cast<Function>(dlsym(m_handle, name));
+    if (!bound)
+        throw std::runtime_error(std::string(name) + " not found in " +
+                                 m_libraryPath.toStdString());
+    return bound;
+}
+
+QList<TankFile> KegtapLibrary::readFiles(const QString &tankFile) {
+    bind();
+    const auto open = function<decltype(&::kegtap_open)>("kegtap_open");
+    const auto close = function<decltype(&::kegtap_close)>("kegtap_close");
+    const auto errorCode = function<decltype(&::kegtap_errno)>("kegtap_errno");
+    const auto errorString = function<decltype(&::kegtap_error_string)>("kegtap_error_string");
+    const auto entryCount = function<decltype(&::kegtap_entry_count)>("kegtap_entry_count");
+    const auto entryAt = function<decltype(&::kegtap_entry_at)>("kegtap_entry_at");
+    const auto read = function<decltype(&::kegtap_read)>("kegtap_read");
+
+    const std::unique_ptr<kegtap, decltype(close)> tank(
+        open(QFile::encodeName(tankFile).constData()), close);
+    const auto fail = [&] {
+        throw std::runtime_error(tank ? errorString(tank.get()) : "Not enough memory.");
+    };
+    if (!tank || errorCode(tank.get()) != 0)
+        fail();
+    // More than a saved party ever holds; a larger file is no party.
+    constexpr uint64_t largestFile = uint64_t(1) << 28;
+    QList<TankFile> files;
+    for (size_t i = 0, count = entryCount(tank.get()); i < count; ++i) {
+        kegtap_entry entry{};
+        if (entryAt(tank.get(), i, &entry) != 0)
+            fail();
+        if (entry.size > largestFile)
+            throw std::runtime_error("The file " + std::string(entry.path) + " is too large.");
+        TankFile file{QString::fromUtf8(entry.path), QByteArray(qsizetype(entry.size), '\0')};
+        if (read(tank.get(), i, file.content.data(), size_t(entry.size)) != 0)
+            fail();
+        files.append(std::move(file));
+    }
+    return files;
 }
 
 QString KegtapLibrary::errorMessage() const {

@@ -3,6 +3,7 @@
 
 #include "exchange/desktop.h"
 #include "exchange/exchange_host.h"
+#include "exchange/party_backups.h"
 #include "exchange/paths.h"
 #include "exchange/tank_creator.h"
 #include "settings/settings_keys.h"
@@ -18,7 +19,8 @@ const QString tankCreatorSite = QStringLiteral("https://www.siegetheday.org");
 
 } // namespace
 
-PartyExporter::PartyExporter(ExchangeHost &host) : m_host(host) {}
+PartyExporter::PartyExporter(ExchangeHost &host, KegtapLibrary &kegtap)
+    : m_host(host), m_kegtap(kegtap) {}
 
 QString PartyExporter::setting(const char *key) const {
     return m_host.settingsList().value(QLatin1String(key));
@@ -36,7 +38,14 @@ QString PartyExporter::partyFile(const QString &outFolder) const {
     return withTrailingSlash(outFolder) + m_host.heroName() + QStringLiteral(".dsparty");
 }
 
-void PartyExporter::reportSucceeded() {
+TankOutcome PartyExporter::runTankCreator(const QString &source, const QString &outFolder) {
+    PartyBackups backups(m_host.exchangeFolders().backups);
+    return ::runTankCreator({m_host.desktop(), m_staging, m_kegtap, backups},
+                            setting(SettingsKeys::tankCreator), source, partyFile(outFolder));
+}
+
+void PartyExporter::reportSucceeded(const QString &outFolder) {
+    m_host.rememberPartyFolder(m_host.heroFolder(), withTrailingSlash(outFolder));
     m_host.desktop().show(QStringLiteral("Export succeded."), MsgType::Information);
 }
 
@@ -79,16 +88,16 @@ void PartyExporter::exportHero() {
     if (!QDir().mkpath(saveFolder))
         throw std::runtime_error(
             ("Cannot create the save folder " + saveFolder + '.').toStdString());
-    switch (runTankCreator(m_host.desktop(), m_staging, setting(SettingsKeys::tankCreator),
-                           m_host.heroFolder(), partyFile(saveFolder))) {
+    switch (runTankCreator(m_host.heroFolder(), saveFolder)) {
     case TankOutcome::Succeeded:
-        reportSucceeded();
+        reportSucceeded(saveFolder);
         break;
     case TankOutcome::Failed:
         if (askRetryManually())
             exportWithDialog();
         break;
     case TankOutcome::Cancelled:
+    case TankOutcome::Refused:
         break;
     }
 }
@@ -117,10 +126,9 @@ void PartyExporter::exportWithDialog() {
         parameters.output = m_host.exchangeFolders().save;
     if (!m_dialog || !m_dialog(parameters))
         return;
-    switch (runTankCreator(m_host.desktop(), m_staging, setting(SettingsKeys::tankCreator),
-                           parameters.source, partyFile(parameters.output))) {
+    switch (runTankCreator(parameters.source, parameters.output)) {
     case TankOutcome::Succeeded:
-        reportSucceeded();
+        reportSucceeded(parameters.output);
         break;
     case TankOutcome::Failed:
         m_host.desktop().show(QStringLiteral("Export failed.\r\rYou will need to create ") +
@@ -130,6 +138,7 @@ void PartyExporter::exportWithDialog() {
                               MsgType::Error);
         break;
     case TankOutcome::Cancelled:
+    case TankOutcome::Refused:
         break;
     }
     m_host.settingsList().setBoolValue(QLatin1String(SettingsKeys::exportDialogAlways),

@@ -8,6 +8,8 @@
 #include <functional>
 
 class ExchangeHost;
+class KegtapLibrary;
+enum class TankOutcome;
 
 // What the "Tank Creation Parameters" dialog edits.
 struct ExportParameters {
@@ -17,14 +19,16 @@ struct ExportParameters {
 };
 
 // The Export command: saves the hero folder and packs it into save folder + name + ".dsparty"
-// with the Tank Creator, automatically or through the "Tank Creation Parameters" dialog.
+// with the Tank Creator, automatically or through the "Tank Creation Parameters" dialog. The
+// result is read back through the extraction library before it replaces a party file, and the
+// replaced file is kept in the backups.
 class PartyExporter {
 public:
     // Shows the dialog with the parameters, which it updates; true when the user pressed Export
     // and the dialog accepted them.
     using ParametersDialog = std::function<bool(ExportParameters &parameters)>;
 
-    explicit PartyExporter(ExchangeHost &host);
+    PartyExporter(ExchangeHost &host, KegtapLibrary &kegtap);
 
     void setParametersDialog(ParametersDialog dialog) { m_dialog = std::move(dialog); }
 
@@ -42,9 +46,11 @@ private:
     QString setting(const char *key) const;
     void setSetting(const char *key, const QString &value);
     QString partyFile(const QString &outFolder) const;
-    void reportSucceeded();
+    TankOutcome runTankCreator(const QString &source, const QString &outFolder);
+    void reportSucceeded(const QString &outFolder);
 
     ExchangeHost &m_host;
+    KegtapLibrary &m_kegtap;
     ParametersDialog m_dialog;
     ExportStaging m_staging;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/game_path.h"
 
+#include "hero/code_page.h"
+
 #include <algorithm>
 
 std::string gamePathOf(const std::string &path) {
@@ -9,5 +11,5 @@ std::string gamePathOf(const std::string &path) {
     std::string game =
         at == std::string::npos ? "Z:" + path : "C:\\" + path.substr(at + driveC.size());
     std::replace(game.begin(), game.end(), '/', '\\');
-    return game;
+    return utf8ToWindows1252(game);
 }

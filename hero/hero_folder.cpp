@@ -142,7 +142,8 @@ void Hero::saveFolder(const std::string &folder, const std::string &saveGameFold
 }
 
 std::string Hero::fileNameValue(const std::string &saveGameFolder) const {
-    std::string value = m_isNew ? inQuotes(gamePathOf(saveGameFolder + m_savedName + ".dsparty"))
+    // The folder is a path, the name game text.
+    std::string value = m_isNew ? inQuotes(gamePathOf(saveGameFolder) + m_savedName + ".dsparty")
                                 : m_info.value("info\rfile_name");
     const std::string saved = m_savedName + ".dsparty";
     const size_t at = findText(value, saved);

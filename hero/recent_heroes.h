@@ -13,8 +13,16 @@ struct RecentHero {
     int classIcon = -1;  // the class pattern 0..15 shown as its icon; -1 for none
 };
 
+// A folder as the first part of a stored folder=value line: the folder as it is, or, when it
+// holds "=" or a control character, "file://" and the folder with those and "%" percent-encoded.
+// A line's folder is everything before its first "=".
+std::string storedFolder(const std::string &folder);
+// The folder a stored line names; lines of earlier versions are plain folders.
+std::string folderFromStored(const std::string &stored);
+
 // The recently used heroes, newest first, kept as the settings file's lines:
-// folder="name - Level N PP", where PP is the class pattern in two digits.
+// folder="name - Level N PP", where PP is the class pattern in two digits and the folder is
+// stored as storedFolder() writes it. Heroes are told apart by their exact folder.
 class RecentHeroes {
 public:
     static constexpr std::size_t capacity = 9;

@@ -4,12 +4,18 @@
 #include "exchange/desktop.h"
 #include "exchange/game_text.h"
 #include "exchange/kegtap_location.h"
+#include "exchange/party_backups.h"
 #include "exchange/paths.h"
 #include "session/built_in_portraits.h"
+#include "session/save_folders.h"
 #include "settings/settings_keys.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <stdexcept>
 
 namespace {
 
@@ -22,6 +28,14 @@ std::string heroLine(const QString &line) {
     return line.left(eq).toStdString() + toGameText(line.mid(eq));
 }
 
+// A backup's time "YYYY-MM-DD HH-MM-SS" as people write it.
+QString shownTime(const QString &made) {
+    QString shown = made;
+    if (shown.size() == 19)
+        shown[13] = shown[16] = QLatin1Char(':');
+    return shown;
+}
+
 QString settingsLine(const std::string &line) {
     const size_t eq = std::min(line.find('='), line.size());
     return QString::fromStdString(line.substr(0, eq)) +
@@ -31,17 +45,19 @@ QString settingsLine(const std::string &line) {
 } // namespace
 
 EditorSession::EditorSession(const ProgramFolders &folders, Desktop &desktop,
-                             const SaveFolderFinder &findSaveFolder)
+                             const SaveFolderFinder &findSaveFolders)
     : m_folders(folders), m_desktop(desktop), m_kegtap(kegtapLibraryPath(folders.program), desktop),
-      m_importer(*this, m_kegtap), m_exporter(*this) {
+      m_importer(*this, m_kegtap), m_exporter(*this, m_kegtap) {
     m_hero.setBuiltInPortraits(std::make_unique<BuiltInPortraits>());
     m_hero.clothesOf = [this](const std::string &model) { return clothesOf(model); };
-    readSettings(findSaveFolder);
+    readSettings();
+    if (findSaveFolders)
+        m_foundSaveFolders = findSaveFolders();
 }
 
 EditorSession::~EditorSession() = default;
 
-void EditorSession::readSettings(const SaveFolderFinder &findSaveFolder) {
+void EditorSession::readSettings() {
     m_settings.portraitFolder = m_folders.pictures;
     m_settings.partyFolder = m_folders.save;
     m_settings.heroFolder = m_folders.documents;
@@ -54,9 +70,7 @@ void EditorSession::readSettings(const SaveFolderFinder &findSaveFolder) {
         recent.push_back(heroLine(line));
     m_hero.recentHeroes().setLines(recent);
     m_settingsList.setLines(m_settings.settingsList);
-    m_saveFolder = findSaveFolder                    ? findSaveFolder(m_settings.saveFolder)
-                   : m_settings.saveFolder.isEmpty() ? m_folders.save
-                                                     : m_settings.saveFolder;
+    m_partyFolders.setLines(m_settings.partyFolders);
 }
 
 bool EditorSession::writeSettings() {
@@ -65,19 +79,56 @@ bool EditorSession::writeSettings() {
     for (const std::string &line : m_hero.recentHeroes().lines())
         m_settings.recentHeroes.append(settingsLine(line));
     m_settings.settingsList = m_settingsList.lines();
+    m_settings.partyFolders = m_partyFolders.lines();
     QDir().mkpath(QFileInfo(m_folders.settingsFile).absolutePath());
     return writeSettingsFile(m_folders.settingsFile, m_settings);
 }
 
+std::vector<GameSaveFolder> EditorSession::saveFolders() const {
+    std::vector<GameSaveFolder> candidates =
+        documentsSaveFolders(m_folders.documents.toStdString());
+    candidates.insert(candidates.end(), m_foundSaveFolders.begin(), m_foundSaveFolders.end());
+    if (!m_settings.saveFolder.isEmpty())
+        candidates.push_back({withTrailingSlash(m_settings.saveFolder).toStdString(),
+                              Game::DungeonSiege,
+                              SavePlace::Chosen,
+                              {}});
+    std::vector<GameSaveFolder> folders;
+    QStringList seen;
+    for (const GameSaveFolder &candidate : candidates) {
+        const QString real =
+            QFileInfo(QString::fromStdString(candidate.folder)).canonicalFilePath();
+        if (!real.isEmpty() && QFileInfo(real).isDir() && !seen.contains(real)) {
+            seen.append(real);
+            folders.push_back(candidate);
+        }
+    }
+    return folders;
+}
+
+QString EditorSession::defaultSaveFolder() const {
+    return ::defaultSaveFolder(saveFolders(), m_settings.saveFolder, m_folders.save);
+}
+
+QString EditorSession::saveFolder() const {
+    const QString partyFolder = m_hero.isNew() ? QString() : m_partyFolders.of(heroFolder());
+    return !partyFolder.isEmpty() && QFileInfo(partyFolder).isDir() ? partyFolder
+                                                                    : defaultSaveFolder();
+}
+
 void EditorSession::setSaveFolder(const QString &folder) {
-    m_saveFolder = withTrailingSlash(folder);
-    m_settings.saveFolder = m_saveFolder;
+    m_settings.saveFolder = folder.isEmpty() ? folder : withTrailingSlash(folder);
+}
+
+void EditorSession::rememberPartyFolder(const QString &heroFolder, const QString &partyFolder) {
+    m_partyFolders.remember(withTrailingSlash(heroFolder), withTrailingSlash(partyFolder));
 }
 
 void EditorSession::start() {
-    m_hero.recentHeroes().removeIf([](const std::string &folder) {
-        return !QFileInfo(QString::fromStdString(folder)).isDir();
-    });
+    const auto gone = [](const QString &folder) { return !QFileInfo(folder).isDir(); };
+    m_hero.recentHeroes().removeIf(
+        [&](const std::string &folder) { return gone(QString::fromStdString(folder)); });
+    m_partyFolders.removeIf(gone);
     m_hero.startNew();
     if (!m_settingsList.hasKey(QLatin1String(SettingsKeys::tankCreator)))
         m_settingsList.setValue(QLatin1String(SettingsKeys::tankCreator),
@@ -158,7 +209,7 @@ bool EditorSession::canRevert() const {
 }
 
 void EditorSession::saveHero() {
-    const std::string saveFolder = m_saveFolder.toStdString();
+    const std::string saveFolder = this->saveFolder().toStdString();
     if (!m_hero.isNew())
         m_hero.saveFolder({}, saveFolder);
     else if (m_settings.advanced)
@@ -170,7 +221,7 @@ void EditorSession::saveHero() {
 void EditorSession::saveHeroAs() {
     const QString folder = browseFolder(QStringLiteral("Save hero in folder:"));
     if (!folder.isEmpty())
-        m_hero.saveFolder(folder.toStdString(), m_saveFolder.toStdString());
+        m_hero.saveFolder(folder.toStdString(), saveFolder().toStdString());
 }
 
 void EditorSession::undoAdjustment() {
@@ -191,13 +242,90 @@ void EditorSession::resetToMinimum() {
 }
 
 void EditorSession::chooseSaveFolder() {
-    FolderPickSpec pick;
-    pick.label = QStringLiteral("Select the game's save folder:");
-    pick.initial = m_saveFolder;
-    pick.newFolder = true;
-    const QString folder = m_desktop.pickFolder(pick);
-    if (!folder.isEmpty())
-        setSaveFolder(folder);
+    // The first item leaves the choice to the editor; the others are the folders it knows.
+    const std::vector<GameSaveFolder> folders = saveFolders();
+    ItemChoiceSpec choice;
+    choice.title = QStringLiteral("Save Folder");
+    choice.label = QStringLiteral("New heroes are exported to the game's save folder chosen here:");
+    choice.otherButton = QStringLiteral("&Browse...");
+    choice.items.append(QStringLiteral("The folder holding the newest party"));
+    for (const GameSaveFolder &folder : folders) {
+        const QString path = QString::fromStdString(folder.folder);
+        choice.items.append(QString::fromStdString(describe(folder)) + QStringLiteral(": ") + path);
+        if (withTrailingSlash(m_settings.saveFolder) == path)
+            choice.current = static_cast<int>(choice.items.size()) - 1;
+    }
+    const int chosen = m_desktop.chooseItem(choice);
+    if (chosen == ItemChoiceSpec::other) {
+        FolderPickSpec pick;
+        pick.label = QStringLiteral("Select the game's save folder:");
+        pick.initial = defaultSaveFolder();
+        pick.newFolder = true;
+        const QString folder = m_desktop.pickFolder(pick);
+        if (!folder.isEmpty())
+            setSaveFolder(folder);
+    } else if (chosen >= 0) {
+        setSaveFolder(chosen == 0 ? QString() : QString::fromStdString(folders[chosen - 1].folder));
+    }
+}
+
+void EditorSession::restoreBackup() {
+    PartyBackups backups(m_folders.backups);
+    const QList<PartyBackup> kept = backups.all();
+    if (kept.isEmpty()) {
+        m_desktop.show(QStringLiteral("No party file has been replaced yet, so there is no "
+                                      "backup to restore.\r\rExport keeps every party file it "
+                                      "replaces in %1.")
+                           .arg(m_folders.backups),
+                       MsgType::Information);
+        return;
+    }
+    ItemChoiceSpec choice;
+    choice.title = QStringLiteral("Restore Backup");
+    choice.label = QStringLiteral("Choose the party to put back into its save folder:");
+    {
+        BusyCursor busy(m_desktop);
+        for (const PartyBackup &backup : kept)
+            choice.items.append(QStringLiteral("%1 - %2.dsparty, %3")
+                                    .arg(describeParty(m_kegtap, backup.file), backup.partyName,
+                                         shownTime(backup.made)));
+    }
+    const int chosen = m_desktop.chooseItem(choice);
+    if (chosen < 0)
+        return;
+    const PartyBackup &backup = kept[chosen];
+    // A party whose save folder is gone (a deleted prefix) goes where a new hero would.
+    QString target = backup.original;
+    if (target.isEmpty() || !QFileInfo(QFileInfo(target).absolutePath()).isDir())
+        target = defaultSaveFolder() + backup.partyName + QStringLiteral(".dsparty");
+    if (m_desktop.show(QStringLiteral("Put the backup of %1.dsparty made %2 back into %3?\r\rThe "
+                                      "party file there now is kept as a backup first.")
+                           .arg(backup.partyName, shownTime(backup.made),
+                                withTrailingSlash(QFileInfo(target).absolutePath())),
+                       MsgType::Warning, MsgButtons::YesNo, MsgAnswer::No) != MsgAnswer::Yes)
+        return;
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    {
+        BusyCursor busy(m_desktop);
+        replacePartyFile(backups, backup.file, target);
+    }
+    m_desktop.show(QStringLiteral("%1 was restored.").arg(QFileInfo(target).fileName()),
+                   MsgType::Information);
+}
+
+void EditorSession::openFromCommandLine(const QByteArray &path) {
+    const std::filesystem::path named(path.toStdString());
+    std::error_code error;
+    if (std::filesystem::is_directory(named, error)) {
+        if (askToSave())
+            openHero(withTrailingSlash(QFile::decodeName(path)));
+    } else if (std::filesystem::exists(named, error)) {
+        m_importer.importParty(path);
+    } else {
+        throw std::runtime_error(QStringLiteral("Cannot open %1: there is no such file or folder.")
+                                     .arg(shownFileName(path.toStdString()))
+                                     .toStdString());
+    }
 }
 
 bool EditorSession::heroIsModified() const {
@@ -217,5 +345,5 @@ QString EditorSession::heroFolder() const {
 }
 
 ExchangeFolders EditorSession::exchangeFolders() const {
-    return {m_folders.documents, m_saveFolder, m_folders.imports};
+    return {m_folders.documents, saveFolder(), m_folders.imports, m_folders.backups};
 }

@@ -6,6 +6,8 @@
 #include "exchange/party_exporter.h"
 #include "exchange/party_importer.h"
 #include "hero/hero.h"
+#include "session/game_save_folder.h"
+#include "session/party_folders.h"
 #include "session/program_folders.h"
 #include "settings/settings_file.h"
 #include "settings/settings_list.h"
@@ -13,20 +15,21 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 // Everything the editor holds for one run: the hero, the settings (the stored settings and the
-// settings list), the folders, the game's save folder in use, the extraction library and the
-// import and export commands, and the commands on the hero that need no window. Its prompts go
-// through the desktop it is given.
+// settings list), the folders, the game's save folders, the extraction library and the import
+// and export commands, and the commands on the hero that need no window. Its prompts go through
+// the desktop it is given.
 class EditorSession : public ExchangeHost {
 public:
-    // Picks the save folder in use at start-up from the one chosen by hand (empty when none was).
-    using SaveFolderFinder = std::function<QString(const QString &chosen)>;
+    // Finds the game's save folders on this computer, once at start-up.
+    using SaveFolderFinder = std::function<std::vector<GameSaveFolder>()>;
 
-    // Reads the settings file. Without a finder the save folder in use is folders.save, or the
-    // folder chosen by hand.
+    // Reads the settings file and finds the save folders. Without a finder only the documents
+    // folder's save folders, and the one chosen by hand, are known.
     EditorSession(const ProgramFolders &folders, Desktop &desktop,
-                  const SaveFolderFinder &findSaveFolder = {});
+                  const SaveFolderFinder &findSaveFolders = {});
     ~EditorSession() override;
     EditorSession(const EditorSession &) = delete;
     EditorSession &operator=(const EditorSession &) = delete;
@@ -41,9 +44,16 @@ public:
     PartyImporter &importer() { return m_importer; }
     PartyExporter &exporter() { return m_exporter; }
 
-    // The game's save folder in use, with a trailing "/".
-    const QString &saveFolder() const { return m_saveFolder; }
-    // Makes the folder the save folder of import, export and new heroes, kept in the settings.
+    // Every save folder the Import menu lists: those found at start-up, the documents folder's
+    // and the one chosen by hand, each once and only while it exists.
+    std::vector<GameSaveFolder> saveFolders() const;
+    // Where a new hero's party goes (see the free function of that name).
+    QString defaultSaveFolder() const;
+    // Where the current hero's party goes, with a trailing "/": the folder its party came from
+    // or was last exported to while that exists, else the default.
+    QString saveFolder() const;
+    // Makes the folder the one for new heroes, kept in the settings; an empty folder leaves the
+    // choice to the editor again.
     void setSaveFolder(const QString &folder);
 
     // Once the window shows: forgets recent heroes whose folders are gone, starts a new hero and
@@ -62,14 +72,20 @@ public:
     void undoAdjustment();
     // Farmer: every attribute and skill to its minimum, after a warning for a hero from a file.
     void resetToMinimum();
-    // Help > Save Folder...: asks for the folder.
+    // Help > Save Folder...: offers the save folders, and Browse... for any other.
     void chooseSaveFolder();
+    // File > Restore Backup...: offers the kept party files and puts the chosen one back.
+    void restoreBackup();
+    // What the command line names: a hero folder to open, or a party file to import (its path as
+    // the file system names it).
+    void openFromCommandLine(const QByteArray &path);
 
     // What import and export use.
     Desktop &desktop() override { return m_desktop; }
     bool askToSave() override;
     void openHero(const QString &folder) override;
     void saveHero() override;
+    void rememberPartyFolder(const QString &heroFolder, const QString &partyFolder) override;
     bool heroIsModified() const override;
     bool heroIsNew() const override;
     QString heroName() const override;
@@ -80,13 +96,14 @@ public:
 private:
     QString browseFolder(const QString &label);
     std::optional<ModelClothes> clothesOf(const std::string &model) const;
-    void readSettings(const SaveFolderFinder &findSaveFolder);
+    void readSettings();
 
     ProgramFolders m_folders;
     Desktop &m_desktop;
     StoredSettings m_settings;
     SettingsList m_settingsList;
-    QString m_saveFolder;
+    std::vector<GameSaveFolder> m_foundSaveFolders;
+    PartyFolders m_partyFolders;
     Hero m_hero;
     KegtapLibrary m_kegtap;
     PartyImporter m_importer;

@@ -10,5 +10,6 @@ struct ProgramFolders {
     QString save;         // documents + "Dungeon Siege/Save/": the game's saved parties by default
     QString program;      // the folder of the running executable
     QString imports;      // every import is unpacked below it; new heroes are saved there
+    QString backups;      // the party files export and restore replace are kept below it
     QString settingsFile; // Thalrex.INI
 };

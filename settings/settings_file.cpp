@@ -43,6 +43,8 @@ public:
         m_ini.SetValue(section, key, value.trimmed().toStdString().c_str());
     }
 
+    void remove(const char *section, const char *key) { m_ini.Delete(section, key); }
+
     QStringList getList(const char *section) const {
         bool ok = false;
         const int count = get(section, listCount).toInt(&ok);
@@ -121,6 +123,7 @@ void readSettingsFile(const QString &path, StoredSettings &settings) {
     readText(ini, saveFolder, settings.saveFolder);
     readList(ini, recentHeroesSection, settings.recentHeroes);
     readList(ini, settingsListSection, settings.settingsList);
+    readList(ini, partyFoldersSection, settings.partyFolders);
     readInt(ini, windowTop, settings.windowTop);
     readInt(ini, windowLeft, settings.windowLeft);
 }
@@ -132,10 +135,14 @@ bool writeSettingsFile(const QString &path, const StoredSettings &settings) {
     ini.set(mainSection, heroFolder, settings.heroFolder);
     ini.set(mainSection, portraitFolder, settings.portraitFolder);
     ini.set(mainSection, partyFolder, settings.partyFolder);
-    if (!settings.saveFolder.isEmpty())
+    // No folder chosen by hand: the editor finds one.
+    if (settings.saveFolder.isEmpty())
+        ini.remove(mainSection, saveFolder);
+    else
         ini.set(mainSection, saveFolder, settings.saveFolder);
     ini.setList(recentHeroesSection, settings.recentHeroes);
     ini.setList(settingsListSection, settings.settingsList);
+    ini.setList(partyFoldersSection, settings.partyFolders);
     ini.set(mainSection, windowTop, QString::number(settings.windowTop));
     ini.set(mainSection, windowLeft, QString::number(settings.windowLeft));
     return ini.save(path);

@@ -12,9 +12,10 @@ struct StoredSettings {
     QString heroFolder;
     QString portraitFolder;   // the portrait picker's folder
     QString partyFolder;      // the party file picker's folder
-    QString saveFolder;       // the game's save folder chosen by hand; empty when never chosen
+    QString saveFolder;       // the game's save folder chosen by hand; empty when none is
     QStringList recentHeroes; // folder="name - Level N PP" lines
     QStringList settingsList; // the settings list's key=value lines
+    QStringList partyFolders; // hero folder=save folder lines
 };
 
 // Reads the settings file over the given values: every key present replaces its value, a

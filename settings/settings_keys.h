@@ -11,6 +11,8 @@ inline constexpr char fileName[] = "Thalrex.INI";
 inline constexpr char mainSection[] = "Main";
 inline constexpr char recentHeroesSection[] = "Main.Hero.RecentHeros";
 inline constexpr char settingsListSection[] = "Main.moc.Data";
+// Which save folder each hero folder's party lies in: folder=save folder lines.
+inline constexpr char partyFoldersSection[] = "Main.Hero.PartyFolders";
 
 // Keys of the main section.
 inline constexpr char advanced[] = "Advanced1.Checked"; // "True" or "False"

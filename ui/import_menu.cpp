@@ -3,6 +3,7 @@
 
 #include "exchange/paths.h"
 #include "session/editor_session.h"
+#include "session/save_folders.h"
 #include "ui/access_keys.h"
 #include "ui/hints.h"
 
@@ -28,17 +29,28 @@ void ImportMenu::rebuild() {
     for (qsizetype i = items.indexOf(m_separator) - 1; i >= 0; --i)
         delete items[i];
 
-    const QList<SavedParty> parties = PartyImporter::partiesIn(m_session.saveFolder());
+    const QList<PartyGroup> groups = partyGroups(m_session.saveFolders());
+    const QString &documents = m_session.folders().documents;
     QStringList names;
-    for (const SavedParty &party : parties)
-        names << party.name;
+    for (const PartyGroup &group : groups)
+        for (const SavedParty &party : group.parties)
+            names << party.name;
     const QStringList captions = withAccessKeys(names, QStringLiteral("b"));
-    for (qsizetype i = 0; i < parties.size(); ++i) {
-        auto *item = new QAction(captions[i], m_menu);
-        item->setData(parties[i].path);
-        item->setStatusTip(pathHint(parties[i].path, m_session.folders().documents));
-        connect(item, &QAction::triggered, this,
-                [this, path = parties[i].path] { emit partyChosen(path); });
-        m_menu->insertAction(m_separator, item);
+    qsizetype next = 0;
+    for (const PartyGroup &group : groups) {
+        if (groups.size() > 1) {
+            auto *heading = new QAction(QString(group.heading).replace('&', "&&"), m_menu);
+            heading->setEnabled(false);
+            heading->setStatusTip(pathHint(group.folder, documents));
+            m_menu->insertAction(m_separator, heading);
+        }
+        for (const SavedParty &party : group.parties) {
+            auto *item = new QAction(captions[next++], m_menu);
+            item->setData(party.file);
+            item->setStatusTip(pathHint(party.path, documents));
+            connect(item, &QAction::triggered, this,
+                    [this, file = party.file] { emit partyChosen(file); });
+            m_menu->insertAction(m_separator, item);
+        }
     }
 }

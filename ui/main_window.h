@@ -32,8 +32,9 @@ public:
     explicit MainWindow(EditorSession &session, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Imports the party file as File > Import does; a party named on the command line comes here.
-    void importParty(const QString &path);
+    // Opens what the command line names, a hero folder or a party file to import, as a menu
+    // command would.
+    void openFromCommandLine(const QByteArray &path);
 
 protected:
     bool event(QEvent *event) override;
@@ -68,6 +69,7 @@ private:
     void saveHero();
     void saveHeroAs();
     void exportParty();
+    void restoreBackup();
     void browseParty();
     void exitProgram();
     void undoAdjustment();
@@ -86,6 +88,7 @@ private:
     void showAbout();
     void updateFileMenu();
     void updateEditMenu();
+    void updateHelpMenu();
 
     EditorSession &m_session;
     SkillPanels *m_panels = nullptr;

@@ -43,6 +43,14 @@ void MainWindow::exportParty() {
     m_session.exporter().run();
 }
 
+void MainWindow::restoreBackup() {
+    m_session.restoreBackup();
+}
+
+void MainWindow::openFromCommandLine(const QByteArray &path) {
+    runCommand([this, path] { m_session.openFromCommandLine(path); });
+}
+
 void MainWindow::browseParty() {
     m_session.importer().browse(m_session.settings().partyFolder);
 }

@@ -43,6 +43,8 @@ const MainWindow::MenuRow MainWindow::menuRows[] = {
      &MainWindow::saveHeroAs, MenuRow::AdvancedOnly},
     {MenuRow::Item, "exportAction", "&Export", "Ctrl+X", "Export hero file to game's save folder",
      &MainWindow::exportParty, 0},
+    {MenuRow::Item, "restoreBackupAction", "Restore &Backup...", "",
+     "Put back a party file that Export replaced", &MainWindow::restoreBackup, 0},
     {MenuRow::Separator, "", "", "", "", nullptr, 0},
     {MenuRow::Item, "exitAction", "E&xit", "", "Exit the application", &MainWindow::exitProgram, 0},
 
@@ -72,7 +74,7 @@ const MainWindow::MenuRow MainWindow::menuRows[] = {
     {MenuRow::Menu, "heroesMenu", "Her&os", "", "", nullptr,
      MenuRow::AdvancedOnly | MenuRow::Disabled},
 
-    {MenuRow::Menu, "helpMenu", "&Help", "", "", nullptr, 0},
+    {MenuRow::Menu, "helpMenu", "&Help", "", "", &MainWindow::updateHelpMenu, 0},
     {MenuRow::Item, "advancedAction", "Ad&vanced", "", "Checked to enable advanced menu options",
      &MainWindow::toggleAdvanced, MenuRow::Checkable},
     {MenuRow::Item, "myDocumentsAction", "&My Documents", "", "Open <My Documents>",
@@ -133,15 +135,13 @@ void MainWindow::createMenu() {
     m_advancedAction = findChild<QAction *>(QStringLiteral("advancedAction"));
     m_heroesMenu = findChild<QMenu *>(QStringLiteral("heroesMenu"));
     m_importMenu = new ImportMenu(findChild<QMenu *>(QStringLiteral("importMenu")), m_session);
-    connect(m_importMenu, &ImportMenu::partyChosen, this, &MainWindow::importParty);
+    connect(m_importMenu, &ImportMenu::partyChosen, this, [this](const QByteArray &file) {
+        runCommand([this, file] { m_session.importer().importParty(file); });
+    });
     connect(m_importMenu, &ImportMenu::browseChosen, this,
             [this] { runCommand([this] { browseParty(); }); });
     showSaveFolderHint();
     showAdvancedMode();
-}
-
-void MainWindow::importParty(const QString &path) {
-    runCommand([this, path] { m_session.importer().importParty(path); });
 }
 
 void MainWindow::showAdvancedMode() {
@@ -160,4 +160,8 @@ void MainWindow::showAdvancedMode() {
 void MainWindow::showSaveFolderHint() {
     setHint(findChild<QAction *>(QStringLiteral("saveFolderAction")),
             QStringLiteral("Choose the game's save folder (now %1)").arg(m_session.saveFolder()));
+}
+
+void MainWindow::updateHelpMenu() {
+    showSaveFolderHint();
 }

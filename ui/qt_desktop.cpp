@@ -5,9 +5,15 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -128,6 +134,38 @@ QString QtDesktop::pickFolder(const FolderPickSpec &pick) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+int QtDesktop::chooseItem(const ItemChoiceSpec &choice) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(choice.title);
+    auto *column = new QVBoxLayout(&dialog);
+    auto *label = new QLabel(choice.label, &dialog);
+    auto *list = new QListWidget(&dialog);
+    label->setBuddy(list);
+    list->addItems(choice.items);
+    list->setCurrentRow(choice.current);
+    list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    int answer = ItemChoiceSpec::cancelled;
+    if (!choice.otherButton.isEmpty())
+        QObject::connect(buttons->addButton(choice.otherButton, QDialogButtonBox::ActionRole),
+                         &QPushButton::clicked, &dialog, [&] {
+                             answer = ItemChoiceSpec::other;
+                             dialog.reject();
+                         });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(list, &QListWidget::currentRowChanged, &dialog,
+                     [&](int row) { buttons->button(QDialogButtonBox::Ok)->setEnabled(row >= 0); });
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(list->currentRow() >= 0);
+    column->addWidget(label);
+    column->addWidget(list);
+    column->addWidget(buttons);
+    if (dialog.exec() == QDialog::Accepted)
+        return list->currentRow();
+    return answer;
 }
 
 void QtDesktop::openUrl(const QUrl &url) {

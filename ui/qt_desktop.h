@@ -3,16 +3,17 @@
 
 #include "exchange/desktop.h"
 
-// The desktop as the running program shows it: Qt message boxes, file dialogs, the desktop's
-// URL handler, QProcess and the override cursor. Dialogs are parented to the active window. A
-// folder or address that no program can be started for is reported in an error message box naming
-// it.
+// The desktop as the running program shows it: Qt message boxes, file dialogs, a list dialog, the
+// desktop's URL handler, QProcess and the override cursor. Dialogs are parented to the active
+// window. A folder or address that no program can be started for is reported in an error message
+// box naming it.
 class QtDesktop : public Desktop {
 public:
     MsgAnswer message(const QString &text, const QString &caption, MsgType type, MsgButtons buttons,
                       MsgAnswer defaultAnswer) override;
     QString pickFile(const FilePickSpec &pick) override;
     QString pickFolder(const FolderPickSpec &pick) override;
+    int chooseItem(const ItemChoiceSpec &choice) override;
     void openUrl(const QUrl &url) override;
     bool startProcess(const QString &program, const QStringList &arguments, bool wait) override;
     void setBusy(bool busy) override;

@@ -1,22 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include <QDir>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
-struct PartyCase {
-    QStringList arguments; // after the program's name, as left by Qt
-    std::optional<QString> party;
-};
+// The path the command line names, as the program's arguments after its name.
+std::optional<std::string> pathOf(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "thalrex");
+    std::vector<char *> argv;
+    for (std::string &argument : arguments)
+        argv.push_back(argument.data());
+    return pathToOpen(static_cast<int>(argv.size()), argv.data());
+}
 
-TEST(CommandLine, PartyToImportTakesOneFileAndRefusesUnknownOptions) {
-    const QString here = QDir::currentPath();
-    const PartyCase cases[] = {
-        {{}, QString()},
+TEST(CommandLine, PathToOpenTakesOnePartyOrFolderAsTheFileSystemNamesIt) {
+    const std::string here = std::filesystem::current_path().string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::optional<std::string> path;
+    } cases[] = {
+        {{}, ""},
         {{"Ulf.dsparty"}, here + "/Ulf.dsparty"},
-        {{"/saves/Ulf.dsparty"}, "/saves/Ulf.dsparty"},
+        {{"/saves/Caf\xE9.dsparty"}, "/saves/Caf\xE9.dsparty"},
+        {{"/heroes/a=b/"}, "/heroes/a=b/"},
         {{"--", "-odd.dsparty"}, here + "/-odd.dsparty"},
         {{"--", "--"}, here + "/--"},
         {{"-"}, here + "/-"},
@@ -25,9 +35,8 @@ TEST(CommandLine, PartyToImportTakesOneFileAndRefusesUnknownOptions) {
         {{"a.dsparty", "b.dsparty"}, std::nullopt},
         {{""}, std::nullopt},
     };
-    for (const PartyCase &c : cases)
-        EXPECT_EQ(partyToImport(QStringList{"thalrex"} + c.arguments), c.party)
-            << c.arguments.join(' ').toStdString();
+    for (const auto &c : cases)
+        EXPECT_EQ(pathOf(c.arguments), c.path) << ::testing::PrintToString(c.arguments);
 }
 
 } // namespace

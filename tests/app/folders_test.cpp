@@ -2,10 +2,14 @@
 #include "app/folders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -23,13 +27,13 @@ TEST(ProgramFolders, EveryFolderEndsInASlashAndTheSaveFolderLiesInDocuments) {
     EXPECT_EQ(f.program, QStringLiteral("/opt/thalrex/")) << "trimmed";
 }
 
-TEST(ProgramFolders, WritableProgramFolderKeepsSettingsAndImportsBesideTheProgram) {
+TEST(ProgramFolders, FilesBesideTheProgramKeepSettingsAndImportsThere) {
     const ProgramFolders f = computeProgramFolders(QStringLiteral("/opt/thalrex"), true);
     EXPECT_EQ(f.imports, QStringLiteral("/opt/thalrex/Imports/"));
     EXPECT_EQ(f.settingsFile, QStringLiteral("/opt/thalrex/Thalrex.INI"));
 }
 
-TEST(ProgramFolders, ReadOnlyProgramFolderUsesTheUsersFolders) {
+TEST(ProgramFolders, OtherwiseTheUsersXdgFoldersTakeThem) {
     const ProgramFolders f = computeProgramFolders(QStringLiteral("/usr/lib/thalrex"), false);
     EXPECT_EQ(f.imports, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                              QStringLiteral("/Thalrex/Imports/"));
@@ -47,12 +51,44 @@ TEST(ProgramFolders, DocumentsAndPicturesFollowTheDesktopsFolders) {
     EXPECT_EQ(f.pictures, pictures.isEmpty() ? f.documents : pictures + QLatin1Char('/'));
 }
 
-TEST(ProgramFolders, WritabilityIsTriedNotGuessed) {
+TEST(ProgramFolders, FilesStayBesideTheProgramOnlyInABuildTreeOrAPortableCopy) {
     QTemporaryDir dir;
-    EXPECT_TRUE(isWritableFolder(dir.path()));
-    EXPECT_TRUE(QDir(dir.path())
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                    .isEmpty())
-        << "the probe leaves nothing behind";
-    EXPECT_FALSE(isWritableFolder(dir.filePath(QStringLiteral("missing"))));
+    const QString root = dir.path() + '/';
+    const struct {
+        const char *folder;
+        std::vector<const char *> files; // beside the folder, relative to it
+        bool beside;
+    } cases[] = {
+        {"build/bin", {"../CMakeCache.txt"}, true},
+        {"copy", {}, false},
+        {"portable-copy", {"portable"}, true},
+        {"used-copy", {"Thalrex.INI"}, true},
+        {"usr/lib/thalrex", {"Thalrex.INI", "portable"}, false},
+        {"home/.local/lib/thalrex", {"Thalrex.INI"}, false},
+    };
+    for (const auto &c : cases) {
+        const QString folder = root + c.folder + '/';
+        ASSERT_TRUE(QDir().mkpath(folder));
+        for (const char *file : c.files)
+            QFile(folder + file).open(QIODevice::WriteOnly);
+        EXPECT_EQ(keepsFilesBesideProgram(folder), c.beside) << c.folder;
+    }
+    EXPECT_TRUE(keepsFilesBesideProgram(qEnvironmentVariable("THALREX_PROGRAM_DIR")))
+        << "this build's own program folder";
+}
+
+TEST(ProgramFolders, BackupsLieInTheDataFolderWhereverTheSettingsAre) {
+    const QString backups = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                            QStringLiteral("/Thalrex/Backups/");
+    for (bool beside : {true, false})
+        EXPECT_EQ(computeProgramFolders(QStringLiteral("/opt/thalrex"), beside).backups, backups);
+}
+
+TEST(ProgramFolders, WithoutHomeTheAccountsHomeFolder) {
+    const passwd *account = getpwuid(getuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(homeFolder([](const char *) { return std::string(); }), account->pw_dir);
+    EXPECT_EQ(
+        homeFolder([](const char *name) { return std::string(name) == "HOME" ? "/home/ann" : ""; }),
+        "/home/ann");
 }

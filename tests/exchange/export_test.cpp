@@ -4,11 +4,14 @@
 #include "test_desktop.h"
 
 #include "exchange/export_staging.h"
+#include "exchange/kegtap_library.h"
+#include "exchange/party_backups.h"
 #include "exchange/party_exporter.h"
 #include "exchange/tank_creator.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -29,18 +32,29 @@ const QString retryQuestion =
     "Export failed.\r\rThis command did not work for creating the tank file:\r%1 -source "
     "\"%2\" -out \"%3\"\r\rWould you like to try again specifying the parameters manually?";
 
+// The tool was told to write the party file into a folder of its own, not into the save folder.
+void expectPacked(const QStringList &arguments, const QString &source, const QString &party) {
+    ASSERT_EQ(arguments.size(), 4);
+    EXPECT_EQ(arguments.mid(0, 3), QStringList({"-source", source, "-out"}));
+    EXPECT_EQ(QFileInfo(arguments[3]).fileName(), party);
+    EXPECT_FALSE(arguments[3].startsWith(QFileInfo(source).absolutePath()));
+}
+
 class Export : public testing::Test {
 protected:
     TempFolders t;
     TestDesktop d;
     FakeExchangeHost host{d, t.folders};
-    std::optional<PartyExporter> exporter{std::in_place, host};
+    const bool copied = QFile::copy(KEGTAP_LIBRARY, t.program + "libkegtap.so");
+    KegtapLibrary kegtap{t.program + "libkegtap.so", d};
+    std::optional<PartyExporter> exporter{std::in_place, host, kegtap};
     QString tool;
     // The parameters dialog: what each showing offered, and how the user answers it.
     std::vector<ExportParameters> dialogShown;
     std::function<bool(ExportParameters &)> dialogAnswer;
 
     void SetUp() override {
+        ASSERT_TRUE(copied);
         d.runProcesses();
         host.folder = heroFolder("Ulf");
         useTool(ToolMode::Writes);
@@ -64,6 +78,10 @@ protected:
         QFile written(party());
         return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
     }
+    bool partyIsATank() const { return partyContent().startsWith("DSigTank"); }
+    QStringList backups() const {
+        return QDir(t.folders.backups + "Ulf").entryList({"*.dsparty"}, QDir::Files);
+    }
     QStringList argumentsOf(size_t start) const {
         return start < d.processStarts().size() ? d.processStarts()[start].arguments
                                                 : QStringList();
@@ -75,15 +93,16 @@ TEST_F(Export, OpenedHeroIsPackedAtOnceAndSucceeds) {
     exporter->run();
 
     ASSERT_EQ(d.processStarts().size(), 1u);
-    const QStringList expected{"-source", t.folders.imports + "Ulf", "-out", party()};
     EXPECT_EQ(d.processStarts()[0].program, tool);
-    EXPECT_EQ(argumentsOf(0), expected);
-    EXPECT_EQ(recordedArguments(tool), expected);
+    expectPacked(argumentsOf(0), t.folders.imports + "Ulf", "Ulf.dsparty");
+    EXPECT_EQ(recordedArguments(tool), argumentsOf(0));
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
     ASSERT_EQ(d.prompts().size(), 1u);
     EXPECT_EQ(d.prompts()[0].type, MsgType::Information);
     EXPECT_EQ(host.saves, 0);
-    EXPECT_EQ(partyContent(), "TANK");
+    EXPECT_TRUE(partyIsATank());
+    EXPECT_EQ(host.partyFolders, QStringList{host.folder + " -> " + t.folders.save});
+    EXPECT_FALSE(QFileInfo::exists(argumentsOf(0)[3])) << "the tool's own folder is removed";
     EXPECT_EQ(d.busyDepth(), 0);
 }
 
@@ -132,7 +151,7 @@ TEST_F(Export, UnstartableToolCountsAsFailed) {
     EXPECT_EQ(d.busyDepth(), 0);
 }
 
-TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
+TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYesAndKeptInTheBackups) {
     t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
     d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::No);
     exporter->run();
@@ -141,11 +160,41 @@ TEST_F(Export, ExistingPartyIsOverwrittenOnlyOnYes) {
     EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
     EXPECT_EQ(d.prompts()[0].buttons, MsgButtons::YesNo);
     EXPECT_TRUE(d.processStarts().empty());
+    EXPECT_TRUE(backups().isEmpty());
 
     d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
         .expectMessage("Export succeded.", MsgAnswer::Ok);
     exporter->run();
-    EXPECT_EQ(partyContent(), "TANK");
+    EXPECT_TRUE(partyIsATank());
+    ASSERT_EQ(backups().size(), 1);
+    const PartyBackup kept = PartyBackups(t.folders.backups).all().value(0);
+    EXPECT_TRUE(QFileInfo(kept.file).fileName().contains(
+        QRegularExpression(R"(^Ulf \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.dsparty$)")))
+        << kept.file.toStdString();
+    EXPECT_EQ(kept.original, party());
+    QFile backup(kept.file);
+    ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+    EXPECT_EQ(backup.readAll(), "OLD");
+}
+
+TEST_F(Export, OutputThatDoesNotReadBackAsTheHeroFolderReplacesNothing) {
+    for (ToolMode mode : {ToolMode::WritesGarbage, ToolMode::WritesOtherFiles}) {
+        useTool(mode);
+        t.write("docs/Dungeon Siege/Save/Ulf.dsparty", "OLD");
+        d.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+            .expectMessageContaining("does not match the hero folder", MsgAnswer::Ok);
+        exporter->run();
+
+        ASSERT_TRUE(d.allAnswered());
+        EXPECT_EQ(d.prompts().back().type, MsgType::Error);
+        EXPECT_TRUE(d.prompts().back().text.contains(
+            mode == ToolMode::WritesGarbage ? "cannot be read back" : "Party.gas differs"))
+            << d.prompts().back().text.toStdString();
+        EXPECT_EQ(partyContent(), "OLD");
+        EXPECT_TRUE(backups().isEmpty());
+        EXPECT_TRUE(host.partyFolders.isEmpty());
+        EXPECT_EQ(d.busyDepth(), 0);
+    }
 }
 
 TEST_F(Export, StaleOutputCountsAsFailed) {
@@ -194,8 +243,8 @@ TEST_F(Export, AlwaysSettingGoesStraightToTheDialog) {
     exporter->run();
 
     EXPECT_EQ(dialogShown, (std::vector<ExportParameters>{{host.folder, t.folders.save, true}}));
-    EXPECT_EQ(argumentsOf(0), QStringList({"-source", t.folders.imports + "Ulf", "-out",
-                                           t.folders.documents + "Ulf.dsparty"}));
+    expectPacked(argumentsOf(0), t.folders.imports + "Ulf", "Ulf.dsparty");
+    EXPECT_TRUE(QFileInfo(t.folders.documents + "Ulf.dsparty").isFile());
     EXPECT_EQ(host.settings.lines(), before + QStringList({"TankDlgSource=" + t.folders.imports,
                                                            "TankDlgOut=" + t.folders.documents}));
 }
@@ -219,8 +268,7 @@ TEST_F(Export, RetryDialogProposesTheHeroInTheRememberedFolder) {
 
     EXPECT_EQ(dialogShown, (std::vector<ExportParameters>{{heroes + "/Bob", out, false}}));
     ASSERT_EQ(d.processStarts().size(), 2u);
-    EXPECT_EQ(argumentsOf(1),
-              QStringList({"-source", heroes + "/Bob", "-out", out + "/Bob.dsparty"}));
+    expectPacked(argumentsOf(1), heroes + "/Bob", "Bob.dsparty");
     ASSERT_EQ(d.prompts().size(), 2u);
     EXPECT_EQ(d.prompts()[1].type, MsgType::Error);
     EXPECT_EQ(host.settings.value("tankdlgsource"), heroes + "/");
@@ -283,7 +331,7 @@ TEST_F(Export, NetworkFolderIsPackedFromAStagingCopyThatGoesWithTheExporter) {
     EXPECT_EQ(argumentsOf(0),
               QStringList({"-source", staging + "Ulf", "-out", staging + "Ulf.dsparty"}));
     EXPECT_EQ(packedFiles(tool), QStringList({"Info.gas", "Party.gas"}));
-    EXPECT_EQ(partyContent(), "TANK");
+    EXPECT_TRUE(partyIsATank());
 
     exporter.reset();
     EXPECT_FALSE(QFileInfo::exists(QDir::tempPath() + "/Thalrex"));

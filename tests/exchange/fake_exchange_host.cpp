@@ -12,6 +12,7 @@ TempFolders::TempFolders() {
     folders.save = folders.documents + "Dungeon Siege/Save/";
     program = dir.path() + "/bin/";
     folders.imports = program + "Imports/";
+    folders.backups = dir.path() + "/backups/";
     QDir().mkpath(folders.save);
     QDir().mkpath(folders.imports);
 }

@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A temporary tree: docs/, docs/Dungeon Siege/Save/, bin/, bin/Imports/.
+// A temporary tree: docs/, docs/Dungeon Siege/Save/, bin/, bin/Imports/, and backups/ when
+// something is kept there.
 struct TempFolders {
     QTemporaryDir dir;
     ExchangeFolders folders;
@@ -35,12 +36,16 @@ public:
     SettingsList settings;
     bool askToSaveAnswer = true;
     QStringList opened;
+    QStringList partyFolders; // "hero folder -> save folder", as the host was told
     int saves = 0;
 
     Desktop &desktop() override { return m_desktop; }
     bool askToSave() override { return askToSaveAnswer; }
     void openHero(const QString &f) override { opened << f; }
     void saveHero() override;
+    void rememberPartyFolder(const QString &heroFolder, const QString &partyFolder) override {
+        partyFolders << heroFolder + " -> " + partyFolder;
+    }
     bool heroIsModified() const override { return modified; }
     bool heroIsNew() const override { return isNew; }
     QString heroName() const override { return name; }

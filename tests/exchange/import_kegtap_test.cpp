@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ protected:
 
 TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
     const QString party = saveParty("Hero one.dsparty", heroTank());
-    importer.importParty(party);
+    importer.importParty(QFile::encodeName(party));
 
     EXPECT_TRUE(d.prompts().empty());
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero one/"});
@@ -64,10 +65,29 @@ TEST_F(ImportWithKegtap, SavedPartyIsUnpackedIntoTheImportsFolderAndOpened) {
     // Again into the same folder: its files are replaced, others stay.
     t.write("bin/Imports/Hero one/Info.gas", "edited");
     t.write("bin/Imports/Hero one/notes.txt", "mine");
-    importer.importParty(party);
+    importer.importParty(QFile::encodeName(party));
     EXPECT_EQ(imported("Hero one/Info.gas"), "[info]\r\n{\r\n}\r\n");
     EXPECT_EQ(imported("Hero one/notes.txt"), "mine");
     EXPECT_EQ(host.opened.size(), 2);
+}
+
+TEST_F(ImportWithKegtap, PartyFileNamedInTheGamesCodePageIsListedAndImported) {
+    const std::vector<uint8_t> tank = heroTank();
+    const std::string save = QFile::encodeName(t.folders.save).toStdString();
+    std::ofstream(save + "Caf\xE9.dsparty", std::ios::binary)
+        .write(reinterpret_cast<const char *>(tank.data()), std::streamsize(tank.size()));
+    const QList<SavedParty> parties = PartyImporter::partiesIn(t.folders.save);
+    ASSERT_EQ(parties.size(), 1);
+    EXPECT_EQ(parties[0].name, "Caf\u00E9");
+    EXPECT_EQ(parties[0].path, t.folders.save + "Caf\u00E9.dsparty");
+
+    importer.importParty(parties[0].file);
+    EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Caf\u00E9/"});
+    EXPECT_EQ(imported("Caf\u00E9/Party.gas"), "[party]\r\n{\r\n}\r\n");
+    EXPECT_EQ(host.partyFolders,
+              QStringList{t.folders.imports + "Caf\u00E9/ -> " + t.folders.save});
+    // The temporary folder's removal cannot name it.
+    std::filesystem::remove(save + "Caf\xE9.dsparty");
 }
 
 TEST_F(ImportWithKegtap, BrowsedPartyIsImportedAndItsFolderKeptForThePicker) {
@@ -98,7 +118,7 @@ TEST_F(ImportWithKegtap, DamagedPartyReportsKegtapsMessageAndKeepsTheHero) {
         std::vector<uint8_t> tank = good;
         c.damage(tank);
         d.expectMessage(c.message, MsgAnswer::Ok);
-        importer.importParty(saveParty(QString(c.name) + ".dsparty", tank));
+        importer.importParty(QFile::encodeName(saveParty(QString(c.name) + ".dsparty", tank)));
         ASSERT_TRUE(d.allAnswered()) << c.name;
         EXPECT_EQ(d.prompts().back().type, MsgType::Error);
     }
@@ -115,7 +135,7 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     const QString warning = "Extracted file Info.gas CRC32 does not tally!\nContinue?";
     d.expectMessage(warning, MsgAnswer::No)
         .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    importer.importParty(party);
+    importer.importParty(QFile::encodeName(party));
     ASSERT_EQ(d.prompts().size(), 2u);
     EXPECT_EQ(d.prompts()[0].caption, "Warning");
     EXPECT_EQ(d.prompts()[0].type, MsgType::Warning);
@@ -124,7 +144,7 @@ TEST_F(ImportWithKegtap, ChecksumWarningIsAskedAsYesNo) {
     EXPECT_TRUE(host.opened.isEmpty());
 
     d.expectMessage(warning, MsgAnswer::Yes);
-    importer.importParty(party);
+    importer.importParty(QFile::encodeName(party));
     EXPECT_EQ(d.prompts().size(), 3u); // only the warning
     EXPECT_EQ(host.opened, QStringList{t.folders.imports + "Hero/"});
 }
@@ -137,7 +157,7 @@ TEST_F(ImportWithKegtap, EntryNamesInWarningsAreGameText) {
     tank[layout.files[0].storedPosition] ^= 0xFF;
     d.expectMessage("Extracted file Résumé.txt CRC32 does not tally!\nContinue?", MsgAnswer::No)
         .expectMessage("Import failed.\rExtracted file has different CRC32.", MsgAnswer::Ok);
-    importer.importParty(saveParty("Notes.dsparty", tank));
+    importer.importParty(QFile::encodeName(saveParty("Notes.dsparty", tank)));
     EXPECT_TRUE(d.allAnswered());
     // The unpacked name is no UTF-8, which the temporary folder's removal cannot name.
     std::filesystem::remove_all(QFile::encodeName(t.folders.imports).toStdString());

@@ -57,7 +57,7 @@ TEST_F(Import, CancelAtAskToSaveCreatesNothing) {
     KegtapLibrary kegtap(library(), d);
     PartyImporter importer(host, kegtap);
     host.askToSaveAnswer = false;
-    importer.importParty(saveParty("Hero.dsparty"));
+    importer.importParty(QFile::encodeName(saveParty("Hero.dsparty")));
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_TRUE(host.opened.isEmpty());
     EXPECT_TRUE(d.prompts().empty());
@@ -77,7 +77,7 @@ TEST_F(Import, LibraryThatCannotBeBoundReportsWhy) {
         PartyImporter importer(host, kegtap);
         for (int attempt = 0; attempt < 2; ++attempt) {
             try {
-                importer.importParty(party);
+                importer.importParty(QFile::encodeName(party));
                 ADD_FAILURE() << "imported with " << c.message.toStdString();
             } catch (const std::runtime_error &e) {
                 EXPECT_EQ(QString(e.what()), c.message);
@@ -94,7 +94,8 @@ TEST_F(Import, PartyNameThatIsNoFolderNameImportsNothing) {
     KegtapLibrary kegtap(library(), d);
     PartyImporter importer(host, kegtap);
     for (const char *name : {"...dsparty", ".dsparty"})
-        EXPECT_THROW(importer.importParty(saveParty(name)), std::runtime_error) << name;
+        EXPECT_THROW(importer.importParty(QFile::encodeName(saveParty(name))), std::runtime_error)
+            << name;
     EXPECT_TRUE(imports().isEmpty());
     EXPECT_EQ(QDir(t.program).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Imports"});
     EXPECT_EQ(d.busyDepth(), 0);

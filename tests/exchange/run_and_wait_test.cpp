@@ -26,7 +26,7 @@ TEST(RunAndWait, StartsTheProgramWithItsArgumentsAndWaits) {
     TempFolders t;
     TestDesktop d;
     d.runProcesses();
-    const QString tool = writeTankCreator(t.path("tools/tank creator"), ToolMode::Writes);
+    const QString tool = writeTankCreator(t.path("tools/tank creator"), ToolMode::WritesGarbage);
     const QStringList args{"-source", t.folders.imports, "-out", t.path("out file.dsparty")};
     runAndWait(d, tool, args, true);
     EXPECT_EQ(recordedArguments(tool), args);

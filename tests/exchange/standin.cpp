@@ -34,7 +34,13 @@ QStringList readLines(const QString &path) {
 QString writeTankCreator(const QString &path, ToolMode mode) {
     switch (mode) {
     case ToolMode::Writes:
-        return writeScript(path, "ls -A \"$2\" > \"$0.source\"\nprintf TANK > \"$4\"\n");
+        return writeScript(path, "ls -A \"$2\" > \"$0.source\"\nexec '" TANKCREATOR "' \"$@\"\n");
+    case ToolMode::WritesGarbage:
+        return writeScript(path, "printf TANK > \"$4\"\n");
+    case ToolMode::WritesOtherFiles:
+        return writeScript(path, "copy=$(mktemp -d)\ncp -R \"$2/.\" \"$copy\"\n"
+                                 "printf x >> \"$copy/Party.gas\"\n'" TANKCREATOR
+                                 "' -source \"$copy\" -out \"$4\"\nrm -rf \"$copy\"\n");
     case ToolMode::Fails:
         return writeScript(path, "exit 3\n");
     case ToolMode::WritesNothing:

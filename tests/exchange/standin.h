@@ -8,9 +8,11 @@
 // per line, in <script>.args.
 
 enum class ToolMode {
-    Writes,       // packs: writes "TANK" to the -out file and lists the -source folder
-    Fails,        // exits with 3 and writes nothing
-    WritesNothing // exits with 0 and writes nothing
+    Writes,          // lists the -source folder and packs it into the -out file with tankcreator
+    Fails,           // exits with 3 and writes nothing
+    WritesNothing,   // exits with 0 and writes nothing
+    WritesGarbage,   // writes "TANK" to the -out file
+    WritesOtherFiles // packs a copy of the -source folder whose Party.gas has one byte more
 };
 
 // A stand-in Tank Creator at path.

@@ -208,6 +208,10 @@ TEST_F(HeroFolderTest, NewHeroFileNameTakesTheGamesPathForm) {
         {"/home/player/Documents/Dungeon Siege/Save/",
          "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Bob.dsparty\"",
          "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Rob.dsparty\""},
+        // The folder's UTF-8 name in the game's code page, a character it lacks as "?".
+        {"/home/p/Spiel \xC3\xA9 \xE2\x82\xAC \xE4\xB8\x80/Save/",
+         "\"Z:\\home\\p\\Spiel \xE9 \x80 ?\\Save\\Bob.dsparty\"",
+         "\"Z:\\home\\p\\Spiel \xE9 \x80 ?\\Save\\Rob.dsparty\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.saveFolder);

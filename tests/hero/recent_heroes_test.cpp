@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/recent_heroes.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,11 +17,31 @@ TEST(RecentHeroes, AddPutsTheHeroFirstReplacingItsFoldersLineAndKeepsNine) {
     EXPECT_EQ(recent.lines().front(), "/heroes/h9/=\"H - Level 9 15\"");
     EXPECT_EQ(recent.lines().back(), "/heroes/h1/=\"H - Level 1 15\""); // Ann dropped
 
-    recent.add("/HEROES/H4/", "Bob", 20, 1); // folders compare without regard to case
+    recent.add("/heroes/H4/", "Bob", 20, 1); // another folder than /heroes/h4/
     ASSERT_EQ(recent.lines().size(), 9u);
-    EXPECT_EQ(recent.lines().front(), "/HEROES/H4/=\"Bob - Level 20 01\"");
-    for (std::size_t i = 1; i < 9; ++i)
-        EXPECT_EQ(recent.lines()[i].find("/heroes/h4/"), std::string::npos) << i;
+    EXPECT_EQ(recent.lines().front(), "/heroes/H4/=\"Bob - Level 20 01\"");
+    EXPECT_EQ(
+        std::count(recent.lines().begin(), recent.lines().end(), "/heroes/h4/=\"H - Level 4 15\""),
+        1);
+    recent.add("/heroes/h4/", "H", 5, 15); // the same folder: its line moves up
+    EXPECT_EQ(recent.lines()[0], "/heroes/h4/=\"H - Level 5 15\"");
+    EXPECT_EQ(recent.lines()[1], "/heroes/H4/=\"Bob - Level 20 01\"");
+    EXPECT_EQ(recent.lines().size(), 9u);
+}
+
+TEST(RecentHeroes, AFolderWithAnyCharacterComesBackWhole) {
+    for (const std::string folder : {"/h/a=b/", "/h/%3D=/", "/h/line\nbreak/", "file:///h/x/"}) {
+        RecentHeroes recent;
+        recent.add(folder, "Ann", 1, 2);
+        EXPECT_EQ(recent.entries().at(0).folder, folder);
+        EXPECT_EQ(recent.entries().at(0).caption, "Ann - Level 1 ");
+        EXPECT_EQ(recent.lines().at(0).find_first_of("=\n"), recent.lines().at(0).find("=\""))
+            << folder;
+        recent.add(folder, "Ann", 2, 2);
+        EXPECT_EQ(recent.lines().size(), 1u) << folder;
+        recent.removeIf([&](const std::string &gone) { return gone == folder; });
+        EXPECT_TRUE(recent.lines().empty()) << folder;
+    }
 }
 
 TEST(RecentHeroes, ParseShowsWrittenAndHandEditedLines) {

@@ -221,9 +221,10 @@ chmod 644 "$work/Packed.dsparty"
 run_editor "$home" "$usr/bin/thalrex" "$work/Packed.dsparty"
 diff -r "$work/hero" "$imports/Packed" || fail "the party named on the command line was not imported"
 
-# A portable copy: the program folder is writable, so everything stays in it.
+# A portable copy: the file "portable" beside the program keeps everything in its folder.
 portable=$work/portable
 cp -rL "$program" "$portable"
+touch "$portable/portable"
 chmod -R u+w "$portable"
 chown -R "$owner" "$portable"
 run_editor "$work/home-portable" "$portable/thalrex"

@@ -14,6 +14,8 @@ const char *kindName(TestDesktop::Kind kind) {
         return "file picker";
     case TestDesktop::Kind::Folder:
         return "folder picker";
+    case TestDesktop::Kind::Choice:
+        return "list";
     }
     return "prompt";
 }
@@ -42,22 +44,27 @@ TestDesktop::~TestDesktop() {
 }
 
 TestDesktop &TestDesktop::expectMessage(const QString &text, MsgAnswer answer) {
-    m_script.push_back({Kind::Message, text, true, answer, {}});
+    m_script.push_back({Kind::Message, text, true, answer, {}, ItemChoiceSpec::cancelled});
     return *this;
 }
 
 TestDesktop &TestDesktop::expectMessageContaining(const QString &fragment, MsgAnswer answer) {
-    m_script.push_back({Kind::Message, fragment, false, answer, {}});
+    m_script.push_back({Kind::Message, fragment, false, answer, {}, ItemChoiceSpec::cancelled});
     return *this;
 }
 
 TestDesktop &TestDesktop::expectFilePick(const QString &answer) {
-    m_script.push_back({Kind::File, {}, false, MsgAnswer::Ok, answer});
+    m_script.push_back({Kind::File, {}, false, MsgAnswer::Ok, answer, ItemChoiceSpec::cancelled});
     return *this;
 }
 
 TestDesktop &TestDesktop::expectFolderPick(const QString &answer) {
-    m_script.push_back({Kind::Folder, {}, false, MsgAnswer::Ok, answer});
+    m_script.push_back({Kind::Folder, {}, false, MsgAnswer::Ok, answer, ItemChoiceSpec::cancelled});
+    return *this;
+}
+
+TestDesktop &TestDesktop::expectChoice(int answer) {
+    m_script.push_back({Kind::Choice, {}, false, MsgAnswer::Ok, {}, answer});
     return *this;
 }
 
@@ -151,6 +158,22 @@ QString TestDesktop::pickFile(const FilePickSpec &pick) {
 
 QString TestDesktop::pickFolder(const FolderPickSpec &pick) {
     return picked(Kind::Folder, pick.label, {}, pick);
+}
+
+int TestDesktop::chooseItem(const ItemChoiceSpec &choice) {
+    Prompt prompt;
+    prompt.kind = Kind::Choice;
+    prompt.text = choice.label;
+    prompt.choice = choice;
+    const Expectation *e = take(prompt);
+    if (!e)
+        return ItemChoiceSpec::cancelled;
+    if (e->chosen >= static_cast<int>(choice.items.size()) ||
+        (e->chosen == ItemChoiceSpec::other && choice.otherButton.isEmpty())) {
+        ADD_FAILURE() << "The scripted choice is not offered by: " << choice.label.toStdString();
+        return ItemChoiceSpec::cancelled;
+    }
+    return e->chosen;
 }
 
 void TestDesktop::openUrl(const QUrl &url) {

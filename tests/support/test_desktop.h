@@ -15,7 +15,7 @@
 // Expectations left unanswered when it is destroyed fail the test too.
 class TestDesktop : public Desktop {
 public:
-    enum class Kind { Message, File, Folder };
+    enum class Kind { Message, File, Folder, Choice };
 
     struct Prompt {
         Kind kind = Kind::Message;
@@ -26,6 +26,7 @@ public:
         MsgAnswer defaultAnswer = MsgAnswer::Ok;
         FilePickSpec file;
         FolderPickSpec folder;
+        ItemChoiceSpec choice;
     };
 
     struct ProcessStart {
@@ -47,6 +48,9 @@ public:
     TestDesktop &expectFilePick(const QString &answer);
     // The next prompt must be a folder picker; answer is the chosen folder, empty to cancel.
     TestDesktop &expectFolderPick(const QString &answer);
+    // The next prompt must be a list to choose from; answer is the chosen index,
+    // ItemChoiceSpec::cancelled or ItemChoiceSpec::other.
+    TestDesktop &expectChoice(int answer);
     // Process starts are answered by this handler; without one a start fails the test.
     void onProcessStart(std::function<bool(const ProcessStart &)> handler);
     // Process starts really run the program, to its end when waited for.
@@ -68,6 +72,7 @@ public:
                       MsgAnswer defaultAnswer) override;
     QString pickFile(const FilePickSpec &pick) override;
     QString pickFolder(const FolderPickSpec &pick) override;
+    int chooseItem(const ItemChoiceSpec &choice) override;
     void openUrl(const QUrl &url) override;
     bool startProcess(const QString &program, const QStringList &arguments, bool wait) override;
     void setBusy(bool busy) override;
@@ -79,6 +84,7 @@ private:
         bool exact;
         MsgAnswer answer;
         QString picked;
+        int chosen = ItemChoiceSpec::cancelled;
     };
 
     // The expectation that matches the prompt, consumed; null (and the test failed) otherwise.

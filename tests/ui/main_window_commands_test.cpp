@@ -240,26 +240,34 @@ TEST_F(MainWindowTest, TheShippedHelpPageExplainsTheCommands) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
     const QString text = QString::fromUtf8(page.readAll());
     for (const char *command :
-         {"New", "Open...", "Import", "Revert", "Save", "Export", "Exit", "Undo", "Farmer",
-          "Heroes", "Advanced", "My Documents", "Save Folder...", "About"})
+         {"New", "Open...", "Import", "Revert", "Save", "Export", "Restore Backup...", "Exit",
+          "Undo", "Farmer", "Heroes", "Advanced", "My Documents", "Save Folder...", "About"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(command))) << command;
 }
 
 TEST_F(MainWindowTest, SaveFolderChosenByHandServesImportAndIsKept) {
     writeFile(folders.program + "libkegtap.so", "listing needs it");
+    const QString loa = folders.documents + "Dungeon Siege LOA/Save/";
+    ASSERT_TRUE(QDir().mkpath(loa));
     start();
     const QString chosen = root.path() + "/prefix/drive_c/users/me/Documents/Save";
     ASSERT_TRUE(QDir().mkpath(chosen));
     writeFile(chosen + "/Bob.dsparty", "tank");
 
-    desktop.expectFolderPick(QString());
+    desktop.expectChoice(ItemChoiceSpec::cancelled);
     action("saveFolderAction")->trigger();
-    EXPECT_EQ(session->saveFolder(), folders.save) << "a cancel changes nothing";
-    desktop.expectFolderPick(chosen);
+    EXPECT_EQ(session->saveFolder(), loa) << "a cancel changes nothing";
+    const ItemChoiceSpec offered = desktop.prompts().back().choice;
+    EXPECT_EQ(offered.items, QStringList({"The folder holding the newest party",
+                                          "Legends of Aranna in the documents folder: " + loa}));
+    EXPECT_EQ(offered.current, 0);
+    EXPECT_EQ(offered.otherButton, "&Browse...");
+
+    desktop.expectChoice(ItemChoiceSpec::other).expectFolderPick(chosen);
     action("saveFolderAction")->trigger();
     const TestDesktop::Prompt &pick = desktop.prompts().back();
     EXPECT_EQ(pick.folder.label, "Select the game's save folder:");
-    EXPECT_EQ(pick.folder.initial, folders.save);
+    EXPECT_EQ(pick.folder.initial, loa);
 
     const QString saveFolder = chosen + '/';
     EXPECT_EQ(session->saveFolder(), saveFolder);
@@ -270,7 +278,14 @@ TEST_F(MainWindowTest, SaveFolderChosenByHandServesImportAndIsKept) {
     EXPECT_TRUE(listed.contains(saveFolder + "Bob.dsparty")) << listed.join(',').toStdString();
     desktop.expectMessageContaining("Save folder: " + saveFolder, MsgAnswer::Ok);
     action("aboutAction")->trigger();
-
     stop();
     EXPECT_TRUE(readFile(folders.settingsFile).contains("SaveFolder=" + saveFolder));
+
+    // Back to the editor's own choice, which the settings file forgets.
+    start();
+    desktop.expectChoice(0);
+    action("saveFolderAction")->trigger();
+    EXPECT_EQ(session->saveFolder(), loa);
+    stop();
+    EXPECT_FALSE(readFile(folders.settingsFile).contains("SaveFolder="));
 }

@@ -3,6 +3,7 @@
 // and Tank Creator.
 #include "main_window_fixture.h"
 
+#include "exchange/party_backups.h"
 #include "hero/experience_text.h"
 #include "kegtap/writer/tank_writer.h"
 #include "tests/ui/modal.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -50,7 +52,7 @@ protected:
     }
 
     // A saved party made from a hero folder that the hero itself wrote.
-    void saveParty(const QString &heroName) {
+    QString saveParty(const QString &heroName, const QString &saveFolder = {}) {
         Hero hero;
         hero.startNew();
         hero.setName(heroName.toStdString());
@@ -66,10 +68,17 @@ protected:
         }
         const std::vector<uint8_t> tank =
             tankwriter::buildTank(tankwriter::Node::folder("", files));
-        QDir().mkpath(folders.save);
-        QFile out(folders.save + heroName + ".dsparty");
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        const QString party =
+            (saveFolder.isEmpty() ? folders.save : saveFolder) + heroName + ".dsparty";
+        QDir().mkpath(QFileInfo(party).absolutePath());
+        QFile out(party);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
         out.write(reinterpret_cast<const char *>(tank.data()), qint64(tank.size()));
+        return party;
+    }
+    QByteArray content(const QString &file) const {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
     // The Import submenu as the File menu's opening fills it.
     QList<QAction *> importItems() const {
@@ -83,13 +92,13 @@ protected:
         ADD_FAILURE() << "no Import item " << caption.toStdString();
         return nullptr;
     }
-    QString useTankCreatorStandIn() {
-        const QString tool = root.path() + "/tools/tankcreator";
-        QDir().mkpath(root.path() + "/tools");
-        writeFile(tool, "#!/bin/sh\nprintf TANK > \"$4\"\n");
-        QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        session->settingsList().setValue("TankCreator", tool);
-        return tool;
+    void useTankCreator() {
+        session->settingsList().setValue(
+            "TankCreator", qEnvironmentVariable("THALREX_PROGRAM_DIR") + "/tankcreator");
+    }
+    // The party file the Tank Creator was last told to write, in a folder of its own.
+    QString lastToolOutput() const {
+        return QFileInfo(desktop.processStarts().back().arguments.last()).fileName();
     }
 };
 
@@ -135,14 +144,15 @@ TEST_F(WindowExchange, ImportedPartyBecomesTheCurrentHero) {
     EXPECT_EQ(desktop.busyDepth(), 0);
 
     // And back to the save folder, over the party it came from.
-    useTankCreatorStandIn();
+    useTankCreator();
     desktop.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
         .expectMessage("Export succeded.", MsgAnswer::Ok);
     action("exportAction")->trigger();
     EXPECT_TRUE(desktop.allAnswered());
-    EXPECT_EQ(
-        desktop.processStarts().back().arguments,
-        QStringList({"-source", folders.imports + "Ulf", "-out", folders.save + "Ulf.dsparty"}));
+    EXPECT_EQ(desktop.processStarts().back().arguments.mid(0, 2),
+              QStringList({"-source", folders.imports + "Ulf"}));
+    EXPECT_EQ(lastToolOutput(), "Ulf.dsparty");
+    EXPECT_EQ(PartyBackups(folders.backups).all().size(), 1);
 }
 
 TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSameHero) {
@@ -184,6 +194,71 @@ TEST_F(WindowExchange, FreshInstallExportsWithItsOwnTankCreatorAndImportsTheSame
     EXPECT_EQ(HeroRecord(hero()), exported);
 }
 
+TEST_F(WindowExchange, PartiesOfEveryFolderGoBackWhereTheyCameFromAndCanBeRestored) {
+    const QString proton =
+        root.path() + "/compatdata/39190/pfx/drive_c/users/steamuser/Documents/Dungeon Siege/Save/";
+    const QString ulf = saveParty("Ulf", proton);
+    QFile(ulf).setFileTime(QDateTime::currentDateTime().addDays(-2),
+                           QFileDevice::FileModificationTime);
+    saveParty("Bob");
+    foundSaveFolders = {{folders.save.toStdString(), Game::DungeonSiege, SavePlace::Documents, {}},
+                        {proton.toStdString(), Game::DungeonSiege, SavePlace::Proton, "39190"}};
+    start();
+    useTankCreator();
+    QStringList captions;
+    for (const QAction *item : importItems())
+        captions << (item->isEnabled() ? item->text() : "[" + item->text() + "]");
+    EXPECT_EQ(captions,
+              QStringList({"[Dungeon Siege in the documents folder]", "B&ob",
+                           "[Dungeon Siege in Proton (39190)]", "&Ulf", "", "&Browse..."}));
+
+    // A new hero goes to the folder of the newest party; an imported one back to its own.
+    hero().setName("Cy");
+    desktop.expectMessage("Export succeded.", MsgAnswer::Ok);
+    action("exportAction")->trigger();
+    EXPECT_TRUE(QFile::exists(folders.save + "Cy.dsparty"));
+    const QByteArray saved = content(ulf);
+    importItem("&Ulf")->trigger();
+    hero().setGold(4321);
+    desktop.expectMessage("Ulf already exists. Overwrite?", MsgAnswer::Yes)
+        .expectMessage("Export succeded.", MsgAnswer::Ok);
+    action("exportAction")->trigger();
+    EXPECT_NE(content(ulf), saved);
+    EXPECT_FALSE(QFile::exists(folders.save + "Ulf.dsparty"));
+
+    // The replaced party comes back, and the one it replaces is kept in turn.
+    desktop.expectChoice(0)
+        .expectMessageContaining("Put the backup of Ulf.dsparty made ", MsgAnswer::Yes)
+        .expectMessage("Ulf.dsparty was restored.", MsgAnswer::Ok);
+    action("restoreBackupAction")->trigger();
+    ASSERT_TRUE(desktop.allAnswered());
+    const ItemChoiceSpec &choice = desktop.prompts(TestDesktop::Kind::Choice).back().choice;
+    ASSERT_EQ(choice.items.size(), 1);
+    EXPECT_TRUE(choice.items[0].startsWith("Ulf, level 0 - Ulf.dsparty, "))
+        << choice.items[0].toStdString();
+    EXPECT_TRUE(desktop.prompts().rbegin()[1].text.contains(proton));
+    EXPECT_EQ(content(ulf), saved);
+    EXPECT_EQ(PartyBackups(folders.backups).all().size(), 2);
+}
+
+TEST_F(WindowExchange, CommandLineImportsAPartyOrOpensAHeroFolder) {
+    window->openFromCommandLine(QFile::encodeName(saveParty("Ulf")));
+    EXPECT_EQ(session->heroFolder(), folders.imports + "Ulf/");
+    const QString bob = makeHeroFolder(root.path() + "/heroes/Bob", "Bob");
+    window->openFromCommandLine(QFile::encodeName(bob));
+    EXPECT_EQ(session->heroFolder(), bob);
+    desktop.expectMessageContaining("there is no such file or folder", MsgAnswer::Ok);
+    window->openFromCommandLine(QFile::encodeName(root.path() + "/missing.dsparty"));
+    EXPECT_EQ(session->heroFolder(), bob);
+    EXPECT_TRUE(desktop.allAnswered());
+}
+
+TEST_F(WindowExchange, RestoreWithoutBackupsSaysSo) {
+    desktop.expectMessageContaining("there is no backup to restore", MsgAnswer::Ok);
+    action("restoreBackupAction")->trigger();
+    EXPECT_TRUE(desktop.allAnswered());
+}
+
 TEST_F(WindowExchange, CancelAtAskToSaveImportsNothing) {
     saveParty("Ulf");
     hero().setGold(5);
@@ -198,7 +273,7 @@ TEST_F(WindowExchange, CancelAtAskToSaveImportsNothing) {
 }
 
 TEST_F(WindowExchange, NewHeroInAdvancedModeWhoseFolderChoiceIsCancelledExportsNothing) {
-    useTankCreatorStandIn();
+    useTankCreator();
     action("advancedAction")->trigger();
     desktop.expectFolderPick(QString());
     action("exportAction")->trigger();
@@ -212,7 +287,7 @@ TEST_F(WindowExchange, NewHeroInAdvancedModeWhoseFolderChoiceIsCancelledExportsN
 TEST_F(WindowExchange, AlwaysSettingExportsThroughTheParametersDialog) {
     saveParty("Ulf");
     importItem("&Ulf")->trigger();
-    useTankCreatorStandIn();
+    useTankCreator();
     session->settingsList().setValue("TankDlgAlways", "1");
     const QString out = root.path() + "/out";
     QDir().mkpath(out);
@@ -229,8 +304,8 @@ TEST_F(WindowExchange, AlwaysSettingExportsThroughTheParametersDialog) {
     desktop.expectMessage("Export succeded.", MsgAnswer::Ok);
     action("exportAction")->trigger();
 
-    EXPECT_EQ(desktop.processStarts().back().arguments,
-              QStringList({"-source", folders.imports + "Ulf", "-out", out + "/Ulf.dsparty"}));
+    EXPECT_EQ(lastToolOutput(), "Ulf.dsparty");
+    EXPECT_TRUE(QFile::exists(out + "/Ulf.dsparty"));
     EXPECT_EQ(session->settingsList().value("TankDlgOut"), out);
 }
 

@@ -13,6 +13,7 @@ void MainWindowTest::SetUp() {
     folders.save = folders.documents + QStringLiteral("Dungeon Siege/Save/");
     folders.program = base + QStringLiteral("program/");
     folders.imports = folders.program + QStringLiteral("Imports/");
+    folders.backups = base + QStringLiteral("Backups/");
     folders.settingsFile = folders.program + QStringLiteral("Thalrex.INI");
     for (const QString &folder : {folders.documents, folders.pictures, folders.program})
         ASSERT_TRUE(QDir().mkpath(folder));
@@ -20,7 +21,8 @@ void MainWindowTest::SetUp() {
 
 MainWindow &MainWindowTest::makeWindow() {
     stop();
-    session = std::make_unique<EditorSession>(folders, desktop);
+    session =
+        std::make_unique<EditorSession>(folders, desktop, [this] { return foundSaveFolders; });
     window = std::make_unique<MainWindow>(*session);
     return *window;
 }

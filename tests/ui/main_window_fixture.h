@@ -53,6 +53,7 @@ protected:
 
     QTemporaryDir root;
     ProgramFolders folders;
+    std::vector<GameSaveFolder> foundSaveFolders; // what the start-up's search finds
     TestDesktop desktop; // outlives the window, which may still prompt while it is destroyed
     std::unique_ptr<EditorSession> session;
     std::unique_ptr<MainWindow> window;

@@ -34,6 +34,8 @@ const MenuRow rows[] = {
     {"saveAction", "&Save", "Ctrl+S", "Save the hero folder", false, true},
     {"saveAsAction", "Save &As...", "", "Save the hero folder", true, true},
     {"exportAction", "&Export", "Ctrl+X", "Export hero file to game's save folder", true, false},
+    {"restoreBackupAction", "Restore &Backup...", "", "Put back a party file that Export replaced",
+     true, false},
     {"", "", "", "", true, false},
     {"exitAction", "E&xit", "", "Exit the application", true, false},
     {"editMenu", "&Edit", "", "", true, false},

@@ -172,6 +172,27 @@ TEST_F(MainWindowTest, HeroesItemsShowCaptionClassIconAndDocumentsHintAndOpenThe
     EXPECT_FALSE(hero().isNew());
 }
 
+TEST_F(MainWindowTest, HeroFoldersHoldingAnEqualsSignComeBackThroughTheSettingsFile) {
+    const QString upper =
+        makeHeroFolder(root.path() + QStringLiteral("/a=b/Ulf"), QStringLiteral("Ulf"), 321);
+    const QString lower =
+        makeHeroFolder(root.path() + QStringLiteral("/a=b/ulf"), QStringLiteral("ulf"));
+    start();
+    action(QStringLiteral("advancedAction"))->trigger();
+    desktop.expectFolderPick(upper).expectFolderPick(lower);
+    action(QStringLiteral("openAction"))->trigger();
+    action(QStringLiteral("openAction"))->trigger();
+    stop();
+    start();
+
+    const QList<QAction *> items = menu(QStringLiteral("heroesMenu"))->actions();
+    ASSERT_EQ(items.size(), 2) << "folders that differ in case are two heroes";
+    EXPECT_EQ(items[0]->data().toString(), lower);
+    EXPECT_EQ(items[1]->data().toString(), upper);
+    items[1]->trigger();
+    EXPECT_EQ(text(QStringLiteral("gold")), QStringLiteral("321"));
+}
+
 TEST_F(MainWindowTest, KeptPositionIsPulledOntoTheScreen) {
     writeFile(folders.settingsFile, QStringLiteral("[Main]\nFormTop=90000\nFormLeft=-300\n"));
     MainWindow &w = start();

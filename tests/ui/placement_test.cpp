@@ -9,7 +9,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -125,4 +127,28 @@ TEST(QtDesktop, BusyCursorsNestAndEnd) {
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtDesktop, AListAnswersTheChosenRowTheOtherButtonOrCancel) {
+    testApplication();
+    QtDesktop desk;
+    ItemChoiceSpec choice;
+    choice.title = QStringLiteral("Save Folder");
+    choice.items = {QStringLiteral("first"), QStringLiteral("second")};
+    choice.otherButton = QStringLiteral("&Browse...");
+    const struct {
+        const char *button; // pressed after choosing the second row; none: closed as Esc does
+        int answer;
+    } cases[] = {{"OK", 1}, {"Browse...", ItemChoiceSpec::other}, {"", ItemChoiceSpec::cancelled}};
+    for (const auto &c : cases) {
+        whenModal([&](QDialog *dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Folder"));
+            dialog->findChild<QListWidget *>()->setCurrentRow(1);
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                if (button->text().remove(QLatin1Char('&')) == QLatin1String(c.button))
+                    return button->click();
+            dialog->reject();
+        });
+        EXPECT_EQ(desk.chooseItem(choice), c.answer) << c.button;
+    }
 }

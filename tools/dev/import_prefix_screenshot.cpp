@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the editor as a Steam player's first start would find it: a fake home whose only saved
-// party lies in a Proton prefix. Opens File > Import and saves what the screen shows of the
-// window and its menus. Run under a virtual X server: scripts/prefix-screenshot.sh.
+// Starts the editor on a fake home whose saved parties lie in two Wine prefixes: the first game's
+// in a Steam Proton prefix, the expansion's in a Lutris prefix. Opens File > Import and saves
+// what the screen shows of the window and its menus. Run under a virtual X server:
+// scripts/prefix-screenshot.sh.
 #include "tools/dev/screenshot_driver.h"
 
 #include "app/folders.h"
@@ -20,14 +21,22 @@
 
 namespace {
 
-// The fake home, made before Qt reads the home folder.
-void makeFakeHome(const QString &home) {
-    const QString save = home + "/.local/share/Steam/steamapps/compatdata/39190/pfx/drive_c/users/"
-                                "steamuser/Documents/Dungeon Siege/Save/";
-    QDir().mkpath(save);
-    QFile party(save + "Ulf the Bold.dsparty");
+void writeParty(const QString &folder, const QString &name) {
+    QDir().mkpath(folder);
+    QFile party(folder + name + ".dsparty");
     if (party.open(QIODevice::WriteOnly))
         party.write("placeholder: the menu lists file names");
+}
+
+// The fake home, made before Qt reads the home folder.
+void makeFakeHome(const QString &home) {
+    const QString proton = home + "/.local/share/Steam/steamapps/compatdata/39190/pfx/drive_c/"
+                                  "users/steamuser/Documents/Dungeon Siege/Save/";
+    writeParty(proton, "Ulf the Bold");
+    writeParty(proton, "Kara");
+    const QString lutris =
+        home + "/Games/dungeon-siege-loa/drive_c/users/player/Documents/Dungeon Siege LOA/Save/";
+    writeParty(lutris, "Aranna Ranger");
     setenv("HOME", home.toLocal8Bit().constData(), 1);
     unsetenv("XDG_DOCUMENTS_DIR");
     unsetenv("WINEPREFIX");
@@ -46,9 +55,8 @@ int main(int argc, char *argv[]) {
     QDir().mkpath(program);
     QFile::copy(KEGTAP_LIBRARY, program + "/libkegtap.so");
     const ProgramFolders folders = computeProgramFolders(program, true);
-    EditorSession session(folders, driver.desktop(), [&folders](const QString &chosen) {
-        return findSaveFolder(chosen, folders.save);
-    });
+    EditorSession session(folders, driver.desktop(),
+                          [&folders] { return findSaveFolders(folders.documents); });
     std::printf("save folder: %s\n", qPrintable(session.saveFolder()));
 
     int result = 1;
@@ -58,7 +66,7 @@ int main(int argc, char *argv[]) {
         QMenu *import = window.findChild<QMenu *>(QStringLiteral("importMenu"));
         if (!ScreenshotDriver::show(window))
             return 1;
-        // Opens File, then Import, and points at the first party the way a user's mouse does.
+        // Opens File, then Import, and points at the last party the way a user's mouse does.
         QMenuBar *bar = window.menuBar();
         QTest::mouseClick(bar, Qt::LeftButton, {},
                           bar->actionGeometry(file->menuAction()).center());
@@ -67,11 +75,13 @@ int main(int argc, char *argv[]) {
         QTest::mouseMove(file, importPlace);
         QTest::mouseClick(file, Qt::LeftButton, {}, importPlace);
         QTest::qWait(500);
-        const QList<QAction *> parties = import->actions();
-        if (!parties.isEmpty())
-            QTest::mouseMove(import, import->actionGeometry(parties.first()).center());
+        const QList<QAction *> items = import->actions();
+        if (items.size() > 2)
+            QTest::mouseMove(import, import->actionGeometry(items[items.size() - 3]).center());
         QTest::qWait(300);
-        std::printf("import items: %lld\n", static_cast<long long>(import->actions().size()));
+        for (const QAction *item : import->actions())
+            std::printf("import item: %s%s\n", qPrintable(item->text()),
+                        item->isEnabled() ? "" : " (heading)");
 
         const QRect area = window.frameGeometry().united(import->geometry()).adjusted(-8, -8, 8, 8);
         result = driver.save(window, area) ? 0 : 1;

@@ -138,8 +138,9 @@ int main(int argc, char *argv[]) {
     QTemporaryDir root;
     const QString base = root.path() + "/";
     const ProgramFolders folders{
-        base + "Documents/", base + "Pictures/",    base + "Documents/Dungeon Siege/Save/",
-        base + "bin/",       base + "bin/Imports/", base + "bin/Thalrex.INI"};
+        base + "Documents/",     base + "Pictures/",    base + "Documents/Dungeon Siege/Save/",
+        base + "bin/",           base + "bin/Imports/", base + "Backups/",
+        base + "bin/Thalrex.INI"};
     if (std::strcmp(argv[1], "melee-drag") == 0)
         return shootWindow(driver, folders, meleeDrag);
     if (std::strcmp(argv[1], "fractions") == 0)
