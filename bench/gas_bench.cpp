@@ -7,8 +7,8 @@
 // Without that folder the real file is left out; a folder that lacks it is an error.
 
 #include "bench/gas_sample.h"
-#include "gas/gas_document.h"
 #include "gas/disk_file.h"
+#include "gas/gas_document.h"
 #include "tests/support/realdata.h"
 
 #include <algorithm>

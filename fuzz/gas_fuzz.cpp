@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes GasDocument::Load on file contents. Load either builds a tree or fails with OperationError; a tree
-// it built must read back from its written text with the same blocks and statements. The writer
-// puts blanks around a statement's first "=", and reading drops blanks outside quotes, so statement
-// texts are compared without their blanks (an "=" inside quotes keeps the blanks written there).
+// Fuzzes GasDocument::Load on file contents. Load either builds a tree or fails with
+// OperationError; a tree it built must read back from its written text with the same blocks and
+// statements. The writer puts blanks around a statement's first "=", and reading drops blanks
+// outside quotes, so statement texts are compared without their blanks (an "=" inside quotes keeps
+// the blanks written there).
 
-#include "gas/gas_document.h"
 #include "gas/errors.h"
+#include "gas/gas_document.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -43,8 +44,7 @@ std::string WithoutBlanks(std::string text) {
 }
 
 // Walks both trees side by side without recursion (inputs may nest blocks very deeply).
-void ExpectSameTree(const GasBlock &original, const GasBlock &reread,
-                    const std::string &written) {
+void ExpectSameTree(const GasBlock &original, const GasBlock &reread, const std::string &written) {
     std::vector<std::pair<const GasBlock *, const GasBlock *>> pending{{&original, &reread}};
     while (!pending.empty()) {
         auto [a, b] = pending.back();

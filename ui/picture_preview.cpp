@@ -7,8 +7,8 @@
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QTreeView>
 #include <QLabel>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {

@@ -3,8 +3,8 @@
 #include "hero/hero_templates.h"
 #include "hero/hero_values.h"
 #include "tests/gas/gas_shape.h"
-#include "tests/hero/comma_decimals.h"
 #include "tests/hero/bitmap_file.h"
+#include "tests/hero/comma_decimals.h"
 #include "tests/hero/hero_folder_fixture.h"
 
 #include <cerrno>

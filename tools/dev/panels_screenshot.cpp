@@ -132,7 +132,8 @@ int portraitPicker(ScreenshotDriver &driver, const QString &folder, const QStrin
 } // namespace
 
 int main(int argc, char *argv[]) {
-    ScreenshotDriver driver(argc, argv, 1, "melee-drag|fractions|portrait-picker|portrait-picker-png ");
+    ScreenshotDriver driver(argc, argv, 1,
+                            "melee-drag|fractions|portrait-picker|portrait-picker-png ");
     if (!driver.ready())
         return 2;
     QTemporaryDir root;
