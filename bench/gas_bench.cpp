@@ -25,7 +25,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Processor time of this process, in seconds.
-double CpuSeconds() {
+double cpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
@@ -41,14 +41,14 @@ const char *const kRealFile =
 
 // The shortest of at least five runs of the step, running on for about three seconds. The
 // cleanup after each run is not timed.
-template <typename Step, typename Cleanup> Timing Best(Step step, Cleanup cleanup) {
+template <typename Step, typename Cleanup> Timing best(Step step, Cleanup cleanup) {
     Timing best{1e30, 1e30};
     const auto until = Clock::now() + std::chrono::seconds(3);
     for (int round = 0; round < 5 || Clock::now() < until; ++round) {
         const auto start = Clock::now();
-        const double startCpu = CpuSeconds();
+        const double startCpu = cpuSeconds();
         step();
-        best.cpu = std::min(best.cpu, CpuSeconds() - startCpu);
+        best.cpu = std::min(best.cpu, cpuSeconds() - startCpu);
         best.wall =
             std::min(best.wall, std::chrono::duration<double>(Clock::now() - start).count());
         cleanup();
@@ -62,13 +62,13 @@ struct Figures {
     double loadSeconds;
 };
 
-Figures Measure(const std::string &label, const std::string &path) {
+Figures measure(const std::string &label, const std::string &path) {
     const double megabytes = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
     GasDocument doc;
-    const Timing load = Best([&] { doc.load(path); }, [&] { doc.clear(); });
+    const Timing load = best([&] { doc.load(path); }, [&] { doc.clear(); });
     doc.load(path);
     const std::string out = path + ".saved";
-    const Timing save = Best([&] { doc.save(out); }, [] {});
+    const Timing save = best([&] { doc.save(out); }, [] {});
     std::filesystem::remove(out);
     Figures figures{megabytes / load.cpu, megabytes / save.cpu, load.cpu};
     std::printf("%-18s %6.2f MB  load %7.1f ms %6.1f MB/s (wall %7.1f ms)  save %7.1f ms %6.1f "
@@ -81,7 +81,7 @@ Figures Measure(const std::string &label, const std::string &path) {
 } // namespace
 
 int main(int argc, char **argv) {
-    const RealData real = argc > 1 ? LookUpRealData(argv[1], kRealFile) : LookUpRealData(kRealFile);
+    const RealData real = argc > 1 ? lookUpRealData(argv[1], kRealFile) : lookUpRealData(kRealFile);
     if (real.outcome == RealData::Outcome::Missing) {
         std::fprintf(stderr, "gas_bench: %s\n", real.message.c_str());
         return 1;
@@ -94,13 +94,13 @@ int main(int argc, char **argv) {
     const size_t sizes[3] = {1, 10, 50};
     for (int i = 0; i < 3; ++i) {
         const std::string path = (temp / (std::to_string(sizes[i]) + "mb.gas")).string();
-        replaceFileAtomically(path, GenerateGasText(sizes[i] << 20));
-        generated[i] = Measure("generated " + std::to_string(sizes[i]) + " MB", path);
+        replaceFileAtomically(path, generateGasText(sizes[i] << 20));
+        generated[i] = measure("generated " + std::to_string(sizes[i]) + " MB", path);
         std::filesystem::remove(path);
     }
     std::filesystem::remove_all(temp);
     if (real.outcome == RealData::Outcome::Found)
-        Measure("real file", real.path.string());
+        measure("real file", real.path.string());
     else
         std::printf("real file: %s\n", real.message.c_str());
 

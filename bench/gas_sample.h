@@ -6,7 +6,7 @@
 // Generated Gas text of about the given size, shaped like a saved party: a top-level block holding
 // numbered member blocks with nested skills and inventory blocks, TAB indents, blanks around "=",
 // quoted strings with blanks inside and CR LF line ends.
-inline std::string GenerateGasText(size_t approximateBytes) {
+inline std::string generateGasText(size_t approximateBytes) {
     std::string text = "[party]\r\n{\r\n";
     for (int member = 0; text.size() < approximateBytes; ++member) {
         const std::string n = std::to_string(member);

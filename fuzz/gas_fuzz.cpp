@@ -22,7 +22,7 @@
 namespace {
 
 // The input goes through a real file read: one in-memory file, rewritten for every input.
-const std::string &InputFile(const uint8_t *data, size_t size) {
+const std::string &inputFile(const uint8_t *data, size_t size) {
     static const int fd = memfd_create("gas_fuzz", 0);
     static const std::string name = "/proc/self/fd/" + std::to_string(fd);
     if (fd < 0 || ftruncate(fd, 0) != 0 ||
@@ -33,30 +33,30 @@ const std::string &InputFile(const uint8_t *data, size_t size) {
     return name;
 }
 
-std::string WithoutBlanks(std::string text) {
+std::string withoutBlanks(std::string text) {
     std::erase_if(text, [](char c) { return c == ' ' || c == '\t'; });
     return text;
 }
 
-[[noreturn]] void Fail(const char *what, const std::string &written) {
+[[noreturn]] void fail(const char *what, const std::string &written) {
     std::fprintf(stderr, "gas_fuzz: %s\n--- written text:\n%s\n", what, written.c_str());
     std::abort();
 }
 
 // Walks both trees side by side without recursion (inputs may nest blocks very deeply).
-void ExpectSameTree(const GasBlock &original, const GasBlock &reread, const std::string &written) {
+void expectSameTree(const GasBlock &original, const GasBlock &reread, const std::string &written) {
     std::vector<std::pair<const GasBlock *, const GasBlock *>> pending{{&original, &reread}};
     while (!pending.empty()) {
         auto [a, b] = pending.back();
         pending.pop_back();
         if (a->size() != b->size())
-            Fail("a block reads back with a different number of entries", written);
+            fail("a block reads back with a different number of entries", written);
         for (size_t i = 0; i < a->size(); ++i) {
             const GasNode &x = (*a)[i], &y = (*b)[i];
             if (bool(x.child) != bool(y.child))
-                Fail("a block reads back as a statement or the other way round", written);
-            if (x.child ? x.text != y.text : WithoutBlanks(x.text) != WithoutBlanks(y.text))
-                Fail("an entry reads back with a different text", written);
+                fail("a block reads back as a statement or the other way round", written);
+            if (x.child ? x.text != y.text : withoutBlanks(x.text) != withoutBlanks(y.text))
+                fail("an entry reads back with a different text", written);
             if (x.child)
                 pending.emplace_back(x.child.get(), y.child.get());
         }
@@ -68,7 +68,7 @@ void ExpectSameTree(const GasBlock &original, const GasBlock &reread, const std:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     GasDocument doc;
     try {
-        doc.load(InputFile(data, size));
+        doc.load(inputFile(data, size));
     } catch (const OperationError &) {
         return 0;
     }
@@ -78,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     try {
         again.load();
     } catch (const OperationError &failure) {
-        Fail(failure.what(), written);
+        fail(failure.what(), written);
     }
-    ExpectSameTree(doc.root(), again.root(), written);
+    expectSameTree(doc.root(), again.root(), written);
     return 0;
 }

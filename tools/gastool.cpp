@@ -31,7 +31,7 @@ std::string GasPath(std::string path) {
     return path;
 }
 
-int Run(const std::vector<std::string> &args) {
+int run(const std::vector<std::string> &args) {
     GasDocument doc;
     if (args.size() == 1 && args[0] == "--help") {
         std::fputs(kUsage, stdout);
@@ -60,7 +60,7 @@ int Run(const std::vector<std::string> &args) {
 
 int main(int argc, char **argv) {
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception &error) {
         std::fprintf(stderr, "gastool: %s\n", error.what());
         return 1;

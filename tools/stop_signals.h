@@ -15,15 +15,15 @@ public:
         action.sa_handler = handler;
         action.sa_flags = flags;
         sigemptyset(&action.sa_mask);
-        for (size_t i = 0; i < std::size(numbers_); ++i) {
-            sigaction(numbers_[i], nullptr, &previous_[i]);
-            if (previous_[i].sa_handler != SIG_IGN)
-                sigaction(numbers_[i], &action, nullptr);
+        for (size_t i = 0; i < std::size(m_numbers); ++i) {
+            sigaction(m_numbers[i], nullptr, &m_previous[i]);
+            if (m_previous[i].sa_handler != SIG_IGN)
+                sigaction(m_numbers[i], &action, nullptr);
         }
     }
     ~StopSignals() {
-        for (size_t i = 0; i < std::size(numbers_); ++i)
-            sigaction(numbers_[i], &previous_[i], nullptr);
+        for (size_t i = 0; i < std::size(m_numbers); ++i)
+            sigaction(m_numbers[i], &m_previous[i], nullptr);
     }
     StopSignals(const StopSignals &) = delete;
     StopSignals &operator=(const StopSignals &) = delete;
@@ -35,6 +35,6 @@ public:
     }
 
 private:
-    static constexpr int numbers_[] = {SIGINT, SIGTERM, SIGHUP};
-    struct sigaction previous_[std::size(numbers_)]{};
+    static constexpr int m_numbers[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction m_previous[std::size(m_numbers)]{};
 };

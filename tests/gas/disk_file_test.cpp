@@ -14,22 +14,22 @@
 namespace {
 
 size_t filesIn(const TempFolder &folder) {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.path()),
                                              std::filesystem::directory_iterator()));
 }
 
 TEST(DiskFile, ReadGivesEveryByte) {
     TempFolder folder;
     const std::string bytes("a\0b\r\n\xff", 6);
-    WriteAll(folder / "f", bytes);
+    writeAll(folder / "f", bytes);
     EXPECT_EQ(readFileBytes(folder / "f"), bytes);
-    WriteAll(folder / "empty", "");
+    writeAll(folder / "empty", "");
     EXPECT_EQ(readFileBytes(folder / "empty"), "");
 }
 
 TEST(DiskFile, ReadOfAMissingFileOrAFolderFailsWithTheOpenError) {
     TempFolder folder;
-    for (const std::string &name : {folder / "missing", folder.Path().string()}) {
+    for (const std::string &name : {folder / "missing", folder.path().string()}) {
         try {
             readFileBytes(name);
             FAIL() << name;
@@ -45,7 +45,7 @@ TEST(DiskFile, ReplaceWritesTheBytesKeepsTheModeAndLeavesNoTemporaryFile) {
     replaceFileAtomically(target, "first");
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
     replaceFileAtomically(target, "second");
-    EXPECT_EQ(ReadAll(target), "second");
+    EXPECT_EQ(readAll(target), "second");
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -56,7 +56,7 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
     TempFolder folder;
     const std::string target = folder / "Party.gas";
     const std::string old(3000, 'o');
-    WriteAll(target, old);
+    writeAll(target, old);
 
     // The file size limit stands in for a full disk: writes beyond it fail with EFBIG.
     rlimit saved{};
@@ -75,7 +75,7 @@ TEST(DiskFile, FullDiskLeavesTheOldFileWhole) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(message, "Cannot create file " + target + "\r\n" + std::strerror(EFBIG));
-    EXPECT_EQ(ReadAll(target), old);
+    EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(filesIn(folder), 1u);
 }
 
@@ -99,22 +99,22 @@ TEST(DiskFile, ReplaceThroughAWriterKeepsTheExtensionAndTheOldFileOnFailure) {
     std::string written;
     replaceFileAtomically(target, [&](const std::string &path) {
         written = path;
-        WriteAll(path, "new");
+        writeAll(path, "new");
     });
-    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_EQ(readAll(target), "new");
     EXPECT_EQ(written.substr(written.size() - 4), ".bmp");
     EXPECT_NE(written, target);
 
     try {
         replaceFileAtomically(target, [](const std::string &path) {
-            WriteAll(path, "half");
+            writeAll(path, "half");
             throw std::runtime_error("Cannot create file " + path);
         });
         FAIL();
     } catch (const FileError &error) {
         EXPECT_EQ(error.what(), "Cannot create file " + target);
     }
-    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_EQ(readAll(target), "new");
     EXPECT_EQ(filesIn(folder), 1u);
 }
 
@@ -124,7 +124,7 @@ TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
     const std::string target = folder / "Portrait-0.bmp";
     replaceFileAtomically(target, [](const std::string &path) {
         const std::string own = path + ".own";
-        WriteAll(own, "picture");
+        writeAll(own, "picture");
         ::chmod(own.c_str(), 0600);
         std::filesystem::rename(own, path);
     });
@@ -133,7 +133,7 @@ TEST(DiskFile, ReplaceThroughAWriterThatRenamesItsOwnFileGetsTheUsualMode) {
     }, gas{};
     ASSERT_EQ(::stat(target.c_str(), &picture), 0);
     ASSERT_EQ(::stat((folder / "Info.gas").c_str(), &gas), 0);
-    EXPECT_EQ(ReadAll(target), "picture");
+    EXPECT_EQ(readAll(target), "picture");
     EXPECT_EQ(picture.st_mode & 07777, gas.st_mode & 07777);
     EXPECT_EQ(filesIn(folder), 2u);
 }

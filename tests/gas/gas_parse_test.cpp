@@ -89,18 +89,18 @@ TEST(GasLoad, FailedParseKeepsTheTreeBuiltSoFar) {
 
 TEST(GasLoad, FileTextFromTheFirstNulIsIgnored) {
     TempFolder folder;
-    WriteAll(folder / "a.gas", std::string("[a]{x=1;}\0[b]{}", 15));
+    writeAll(folder / "a.gas", std::string("[a]{x=1;}\0[b]{}", 15));
     GasDocument doc;
     doc.load(folder / "a.gas");
     EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");
 
-    WriteAll(folder / "b.gas", std::string("[a]{x=1;\0}", 10));
+    writeAll(folder / "b.gas", std::string("[a]{x=1;\0}", 10));
     EXPECT_THROW(doc.load(folder / "b.gas"), OperationError);
 }
 
 TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
     TempFolder folder;
-    WriteAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
+    writeAll(folder / "a.gas", "[to\r\np]\n{\r[in\nner]{k = \"one\r\ntwo\";\nv = a\r\n b;}}");
     GasDocument doc;
     doc.load(folder / "a.gas");
     EXPECT_EQ(shape(doc.root()), "[top]{[inner]{<k=\"onetwo\"><v=ab>}}");
@@ -108,7 +108,7 @@ TEST(GasLoad, LineBreaksJoinTheLinesEvenInsideNamesAndQuotes) {
 
 TEST(GasLoad, LoadingAgainReplacesTheTree) {
     TempFolder folder;
-    WriteAll(folder / "a.gas", "[a]\r\n{\r\n\tx = 1;\r\n}\r\n");
+    writeAll(folder / "a.gas", "[a]\r\n{\r\n\tx = 1;\r\n}\r\n");
     GasDocument doc = parseText("[old]{[deep]{k=v;}}");
     doc.load(folder / "a.gas");
     EXPECT_EQ(shape(doc.root()), "[a]{<x=1>}");

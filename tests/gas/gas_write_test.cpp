@@ -53,7 +53,7 @@ TEST(GasWrite, SaveWritesTheFileAndCanRepeat) {
     doc.save(folder / "a.gas");
     doc.setValue("a\rx", "2");
     doc.save(folder / "a.gas");
-    EXPECT_EQ(ReadAll(folder / "a.gas"), "[a]\r\n{\r\n\tx = 2;\r\n}\r\n");
+    EXPECT_EQ(readAll(folder / "a.gas"), "[a]\r\n{\r\n\tx = 2;\r\n}\r\n");
     GasDocument again;
     again.load(folder / "a.gas");
     EXPECT_EQ(again.text(), doc.text());

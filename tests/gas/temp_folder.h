@@ -22,7 +22,7 @@ public:
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
 
-    const std::filesystem::path &Path() const { return m_path; }
+    const std::filesystem::path &path() const { return m_path; }
     // The full path of a name inside the folder.
     std::string operator/(const std::string &name) const { return (m_path / name).string(); }
 
@@ -30,11 +30,11 @@ private:
     std::filesystem::path m_path;
 };
 
-inline std::string ReadAll(const std::string &fileName) {
+inline std::string readAll(const std::string &fileName) {
     std::ifstream in(fileName, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-inline void WriteAll(const std::string &fileName, const std::string &bytes) {
+inline void writeAll(const std::string &fileName, const std::string &bytes) {
     std::ofstream(fileName, std::ios::binary) << bytes;
 }

@@ -95,7 +95,7 @@ TEST(ExperienceText, IgnoresTheProcessLocale) {
     bool commaInC = false, commaRejected = false;
     {
         const CommaDecimals commaDecimals;
-        commaInC = useGermanCLocale(folder.Path());
+        commaInC = useGermanCLocale(folder.path());
         for (std::size_t i = 0; i < std::size(formats); ++i) {
             formatted[i] = formatExperience(formats[i].first);
             parsed[i] = parseExperience(formats[i].second);

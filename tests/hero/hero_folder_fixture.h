@@ -134,7 +134,7 @@ protected:
         const std::string folder = temp / name;
         std::filesystem::create_directories(folder);
         for (const auto &[file, content] : files)
-            WriteAll(folder + "/" + file, content);
+            writeAll(folder + "/" + file, content);
         return folder + "/";
     }
 

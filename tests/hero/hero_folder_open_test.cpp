@@ -73,7 +73,7 @@ TEST_F(HeroFolderTest, AFolderNamedLikeThePortraitIsNoPortrait) {
         EXPECT_EQ(error.what(), "Error saving hero.\r\nCannot create file " + folder +
                                     "Portrait-0.bmp\r\n" + std::strerror(EISDIR));
     }
-    EXPECT_NE(ReadAll(folder + "Party.gas").find("gold = 7;"), std::string::npos);
+    EXPECT_NE(readAll(folder + "Party.gas").find("gold = 7;"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(folder + "Portrait-0.bmp"));
 }
 
@@ -197,7 +197,7 @@ TEST_F(HeroFolderTest, FailedOpenReportsTheCauseAndLeavesTheHeroExactlyAsItWas) 
         const std::string folder = realisticFolder(failure.cause);
         const std::string file = folder + failure.file;
         if (failure.content)
-            WriteAll(file, failure.content());
+            writeAll(file, failure.content());
         else
             std::filesystem::remove(file);
         const HeroState before = stateOf(hero);

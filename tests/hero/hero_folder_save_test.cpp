@@ -82,7 +82,7 @@ TEST_F(HeroFolderTest, NewHeroSavedDiffersFromTheTemplatesOnlyInTheOwnedKeys) {
     hero.saveFolder(temp / "Imports/Hero", saveGameFolder);
 
     EXPECT_EQ(
-        ReadAll(folder + "Info.gas"),
+        readAll(folder + "Info.gas"),
         withChanges(withCrLf(infoTemplate),
                     {{"\"C:\\My Documents\\Dungeon Siege\\Save\\Hero.dsparty\"",
                       "\"Z:\\home\\player\\Documents\\Dungeon Siege\\Save\\Hero.dsparty\""}}));
@@ -92,8 +92,8 @@ TEST_F(HeroFolderTest, NewHeroSavedDiffersFromTheTemplatesOnlyInTheOwnedKeys) {
                              "ranged", "strength", "uber"})
         partyChanges.push_back(
             {std::string(name) + "_xp = 0;", std::string(name) + "_xp = 0.00000e+000;"});
-    EXPECT_EQ(ReadAll(folder + "Party.gas"), withChanges(withCrLf(partyTemplate), partyChanges));
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), asText(onePixelPortrait(3)));
+    EXPECT_EQ(readAll(folder + "Party.gas"), withChanges(withCrLf(partyTemplate), partyChanges));
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), asText(onePixelPortrait(3)));
     EXPECT_EQ(hero.folder(), folder);
     EXPECT_FALSE(hero.isNew());
     EXPECT_FALSE(hero.isModified());
@@ -108,7 +108,7 @@ TEST_F(HeroFolderTest, OpenedFolderSavedUnchangedKeepsEveryKeyItDoesNotOwn) {
     for (const auto &[file, original] :
          {std::pair{"Info.gas", realisticInfo}, std::pair{"Party.gas", realisticParty}}) {
         const std::vector<GasLine> before = linesWithPaths(original);
-        const std::vector<GasLine> after = linesWithPaths(ReadAll(folder + file));
+        const std::vector<GasLine> after = linesWithPaths(readAll(folder + file));
         ASSERT_EQ(after.size(), before.size()) << file;
         for (size_t i = 0; i < before.size(); ++i) {
             EXPECT_EQ(after[i].path, before[i].path) << file << " line " << i + 1;
@@ -117,7 +117,7 @@ TEST_F(HeroFolderTest, OpenedFolderSavedUnchangedKeepsEveryKeyItDoesNotOwn) {
             }
         }
     }
-    const std::string party = ReadAll(folder + "Party.gas");
+    const std::string party = readAll(folder + "Party.gas");
     EXPECT_EQ(valueIn(party, member + "skills/melee_level"), "8"); // follows the experience
     EXPECT_EQ(valueIn(party, member + "skills/melee_xp"), "1.234567e+004");
     EXPECT_EQ(valueIn(party, member + "skills/strength_level"), "18");
@@ -125,10 +125,10 @@ TEST_F(HeroFolderTest, OpenedFolderSavedUnchangedKeepsEveryKeyItDoesNotOwn) {
     EXPECT_EQ(valueIn(party, member + "skills/uber_level"), "9");
     EXPECT_EQ(valueIn(party, member + "template_name"), "Farmboy");
     EXPECT_EQ(valueIn(party, member + "screen_name"), "\"Bob the Brave\"");
-    const std::string info = ReadAll(folder + "Info.gas");
+    const std::string info = readAll(folder + "Info.gas");
     EXPECT_EQ(valueIn(info, "info/file_name"),
               "\"C:\\Documents\\Dungeon Siege\\Save\\Bob the Brave.dsparty\"");
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), bobsFace);
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), bobsFace);
 }
 
 TEST_F(HeroFolderTest, AnUntouchedPortraitIsSavedByteForByteWhateverItsDepth) {
@@ -136,11 +136,11 @@ TEST_F(HeroFolderTest, AnUntouchedPortraitIsSavedByteForByteWhateverItsDepth) {
         SCOPED_TRACE(bits);
         const std::string folder = realisticFolder();
         const std::string portrait = asText(bitmapFile(37, 5, bits, 0x5a));
-        WriteAll(folder + "Portrait-0.bmp", portrait);
+        writeAll(folder + "Portrait-0.bmp", portrait);
         hero.openFolder(folder);
         hero.melee().adjustExperience(100);
         hero.saveFolder("", saveGameFolder);
-        EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), portrait);
+        EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), portrait);
     }
 }
 
@@ -157,7 +157,7 @@ TEST_F(HeroFolderTest, SavedValuesFollowTheHeroNotTheFile) {
     hero.openFolder(folder);
     EXPECT_NEAR(static_cast<double>(hero.uber()), 12.99, 1e-9);
     hero.saveFolder("", saveGameFolder);
-    const std::string saved = ReadAll(folder + "Party.gas");
+    const std::string saved = readAll(folder + "Party.gas");
     EXPECT_EQ(valueIn(saved, member + "gold"), "1234");
     EXPECT_EQ(valueIn(saved, "party/party/gold"), "1234");
     EXPECT_EQ(valueIn(saved, member + "skills/uber_level"), "12");
@@ -174,7 +174,7 @@ TEST_F(HeroFolderTest, FileNameFollowsTheRenamedHero) {
         hero.saveFolder("", saveGameFolder);
         EXPECT_EQ(hero.savedName(), name);
     }
-    const std::string info = ReadAll(folder + "Info.gas");
+    const std::string info = readAll(folder + "Info.gas");
     EXPECT_EQ(valueIn(info, "info/file_name"),
               "\"C:\\Documents\\Dungeon Siege\\Save\\Tom.dsparty\"");
     EXPECT_EQ(valueIn(info, "info/hero_name"), "\"Tom\"");
@@ -189,7 +189,7 @@ TEST_F(HeroFolderTest, FileNameNotNamedAfterTheHeroStaysAsItIs) {
     hero.openFolder(folder);
     hero.setName("Rob");
     hero.saveFolder("", saveGameFolder);
-    EXPECT_EQ(valueIn(ReadAll(folder + "Info.gas"), "info/file_name"),
+    EXPECT_EQ(valueIn(readAll(folder + "Info.gas"), "info/file_name"),
               "\"C:\\Documents\\Dungeon Siege\\Save\\quicksave.dsparty\"");
 }
 
@@ -219,10 +219,10 @@ TEST_F(HeroFolderTest, NewHeroFileNameTakesTheGamesPathForm) {
         hero.setName("Bob");
         hero.saveFolder(temp / "Bob", c.saveFolder);
         const std::string info = temp / "Bob/Info.gas";
-        EXPECT_EQ(valueIn(ReadAll(info), "info/file_name"), c.firstSave);
+        EXPECT_EQ(valueIn(readAll(info), "info/file_name"), c.firstSave);
         hero.setName("Rob");
         hero.saveFolder("", c.saveFolder);
-        EXPECT_EQ(valueIn(ReadAll(info), "info/file_name"), c.renamed);
+        EXPECT_EQ(valueIn(readAll(info), "info/file_name"), c.renamed);
     }
 }
 
@@ -231,7 +231,7 @@ TEST_F(HeroFolderTest, FolderWithoutPortraitGetsOneOnSave) {
         makeFolder("Bare", {{"Info.gas", realisticInfo}, {"Party.gas", realisticParty}});
     hero.openFolder(folder);
     hero.saveFolder("", saveGameFolder);
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), asText(onePixelPortrait(0)));
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), asText(onePixelPortrait(0)));
 }
 
 TEST_F(HeroFolderTest, ModelChangeWritesItsHeadAndSkins) {
@@ -272,7 +272,7 @@ TEST_F(HeroFolderTest, ModelChangeBeforeAnyDocumentIsQuiet) {
 TEST_F(HeroFolderTest, FailedSaveReportsTheCauseAndKeepsTheHeroUnsaved) {
     hero.startNew();
     hero.setName("Bob");
-    WriteAll(temp / "file", "not a folder");
+    writeAll(temp / "file", "not a folder");
     const std::string folder = temp / "file/Bob/";
     try {
         hero.saveFolder(folder, saveGameFolder);
@@ -304,7 +304,7 @@ TEST_F(HeroFolderTest, NumbersUseAPointWhateverTheLocale) {
         hero.setGold(1234567);
         hero.saveFolder("", saveGameFolder);
     }
-    const std::string party = ReadAll(folder + "Party.gas");
+    const std::string party = readAll(folder + "Party.gas");
     EXPECT_EQ(valueIn(party, member + "gold"), "1234567");
     EXPECT_EQ(valueIn(party, member + "skills/melee_xp"), "1.234567e+004");
     EXPECT_DOUBLE_EQ(static_cast<double>(hero.melee().experience()), 12345.67);
@@ -353,9 +353,9 @@ TEST_F(InterruptedSave, DiskFullAtThePortraitLeavesTheGasFilesNewAndThePortraitO
     const std::string message = saveWithFileSizeLimit(16 * 1024);
     EXPECT_EQ(message, "Error saving hero.\r\nCannot create file " + folder + "Portrait-0.bmp\r\n" +
                            std::strerror(EFBIG));
-    EXPECT_EQ(ReadAll(folder + "Info.gas"), hero.infoDocument().text());
-    EXPECT_EQ(ReadAll(folder + "Party.gas"), hero.partyDocument().text());
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), oldPortrait);
+    EXPECT_EQ(readAll(folder + "Info.gas"), hero.infoDocument().text());
+    EXPECT_EQ(readAll(folder + "Party.gas"), hero.partyDocument().text());
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), oldPortrait);
     EXPECT_EQ(filesInFolder(), 3u);
     EXPECT_TRUE(hero.isNew());
 }
@@ -364,9 +364,9 @@ TEST_F(InterruptedSave, DiskFullAtTheFirstFileLeavesEveryFileOld) {
     const std::string message = saveWithFileSizeLimit(1024);
     EXPECT_EQ(message, "Error saving hero.\r\nCannot create file " + folder + "Info.gas\r\n" +
                            std::strerror(EFBIG));
-    EXPECT_EQ(ReadAll(folder + "Info.gas"), "old info");
-    EXPECT_EQ(ReadAll(folder + "Party.gas"), "old party");
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), oldPortrait);
+    EXPECT_EQ(readAll(folder + "Info.gas"), "old info");
+    EXPECT_EQ(readAll(folder + "Party.gas"), "old party");
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), oldPortrait);
     EXPECT_EQ(filesInFolder(), 3u);
 }
 
@@ -382,9 +382,9 @@ TEST_F(InterruptedSave, CrashWhileWritingThePortraitLeavesNoFileTruncated) {
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
-    EXPECT_EQ(ReadAll(folder + "Info.gas").rfind("[info]\r\n", 0), 0u);
-    EXPECT_EQ(ReadAll(folder + "Party.gas").rfind("[party]\r\n", 0), 0u);
-    EXPECT_EQ(ReadAll(folder + "Portrait-0.bmp"), oldPortrait);
+    EXPECT_EQ(readAll(folder + "Info.gas").rfind("[info]\r\n", 0), 0u);
+    EXPECT_EQ(readAll(folder + "Party.gas").rfind("[party]\r\n", 0), 0u);
+    EXPECT_EQ(readAll(folder + "Portrait-0.bmp"), oldPortrait);
 }
 
 } // namespace

@@ -10,7 +10,7 @@ namespace {
 using RealTankTest = ExtractionTest;
 
 TEST_F(RealTankTest, PumpkinExtractsEveryFileWithItsChecksumAndTime) {
-    const fs::path pumpkin = RealDataPath("tank/Pumpkin.dsmap");
+    const fs::path pumpkin = realDataPath("tank/Pumpkin.dsmap");
     if (pumpkin.empty())
         return;
     answerWarnings(false);

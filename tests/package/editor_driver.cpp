@@ -30,13 +30,13 @@
 
 namespace {
 
-long long NowNs() {
+long long nowNs() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-long RssKb() {
+long rssKb() {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line))
@@ -47,55 +47,55 @@ long RssKb() {
 
 class Driver : public QObject {
 public:
-    explicit Driver(QString mode) : QObject(qApp), mode_(std::move(mode)) {
+    explicit Driver(QString mode) : QObject(qApp), m_mode(std::move(mode)) {
         qApp->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (!shown_ && event->type() == QEvent::Show && watched->isWidgetType() &&
+        if (!m_shown && event->type() == QEvent::Show && watched->isWidgetType() &&
             static_cast<QWidget *>(watched)->isWindow()) {
-            shown_ = true;
-            window_ = static_cast<QWidget *>(watched);
+            m_shown = true;
+            m_window = static_cast<QWidget *>(watched);
             // Runs once the show has been handled, after the first paint.
-            QTimer::singleShot(0, this, [this] { mode_ == "startup" ? Startup() : Smoke(); });
+            QTimer::singleShot(0, this, [this] { m_mode == "startup" ? startup() : smoke(); });
         }
         return false;
     }
 
 private:
-    QString mode_;
-    bool shown_ = false;
-    bool failed_ = false;
-    QWidget *window_ = nullptr;
+    QString m_mode;
+    bool m_shown = false;
+    bool m_failed = false;
+    QWidget *m_window = nullptr;
 
-    void Startup() {
+    void startup() {
         const char *t0 = std::getenv("THALREX_DRIVER_T0");
         if (t0)
-            std::printf("startup-ms: %.1f\n", (NowNs() - std::atoll(t0)) / 1e6);
+            std::printf("startup-ms: %.1f\n", (nowNs() - std::atoll(t0)) / 1e6);
         std::fflush(stdout);
         QTimer::singleShot(2000, this, [] {
-            std::printf("rss-kb: %ld\n", RssKb());
+            std::printf("rss-kb: %ld\n", rssKb());
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
     }
 
-    void Fail(const QString &what) {
-        failed_ = true;
+    void fail(const QString &what) {
+        m_failed = true;
         std::fprintf(stderr, "smoke: %s\n", qPrintable(what));
     }
 
     // A message box in the middle of a step means something went wrong; it is read out and
     // dismissed so the run goes on to its end.
-    void WatchForDialogs() {
+    void watchForDialogs() {
         auto *watch = new QTimer(this);
         connect(watch, &QTimer::timeout, this, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal)
                 return;
             auto *box = qobject_cast<QMessageBox *>(modal);
-            Fail(QStringLiteral("unexpected dialog \"%1\": %2")
+            fail(QStringLiteral("unexpected dialog \"%1\": %2")
                      .arg(modal->windowTitle(),
                           box ? box->text() : modal->metaObject()->className()));
             modal->close();
@@ -103,57 +103,57 @@ private:
         watch->start(100);
     }
 
-    QAction *Item(const char *name) {
-        auto *item = window_->findChild<QAction *>(QString::fromLatin1(name));
+    QAction *item(const char *name) {
+        auto *item = m_window->findChild<QAction *>(QString::fromLatin1(name));
         if (!item)
-            Fail(QStringLiteral("the window has no menu item %1").arg(QLatin1String(name)));
+            fail(QStringLiteral("the window has no menu item %1").arg(QLatin1String(name)));
         return item;
     }
 
     // Ends the run with its verdict; a failed run quits at once, with exit code 1.
-    void Smoke() {
-        WatchForDialogs();
-        RunSteps();
-        std::printf(failed_ ? "smoke: failed\n" : "smoke: ok\n");
+    void smoke() {
+        watchForDialogs();
+        runSteps();
+        std::printf(m_failed ? "smoke: failed\n" : "smoke: ok\n");
         std::fflush(stdout);
-        if (failed_)
+        if (m_failed)
             QCoreApplication::exit(1);
     }
 
     // The header's modified mark "*", shown while the hero has unsaved changes. (Save itself is
     // hidden outside advanced mode, and a hidden item always reads as disabled.)
-    bool MarkedModified() {
-        auto *mark = window_->findChild<QLabel *>(QStringLiteral("modifiedMark"));
+    bool markedModified() {
+        auto *mark = m_window->findChild<QLabel *>(QStringLiteral("modifiedMark"));
         if (!mark)
-            Fail("the window has no modified mark");
+            fail("the window has no modified mark");
         return mark && mark->isVisible();
     }
 
-    void RunSteps() {
-        if (!qobject_cast<QMainWindow *>(window_) || window_->windowTitle() != "Thalrex")
-            return Fail(QStringLiteral("the first window shown is \"%1\", not the editor's")
-                            .arg(window_->windowTitle()));
-        QAction *newHero = Item("newAction"), *farmer = Item("farmerAction"),
-                *save = Item("saveAction");
-        auto *name = window_->findChild<QLabel *>(QStringLiteral("name"));
+    void runSteps() {
+        if (!qobject_cast<QMainWindow *>(m_window) || m_window->windowTitle() != "Thalrex")
+            return fail(QStringLiteral("the first window shown is \"%1\", not the editor's")
+                            .arg(m_window->windowTitle()));
+        QAction *newHero = item("newAction"), *farmer = item("farmerAction"),
+                *save = item("saveAction");
+        auto *name = m_window->findChild<QLabel *>(QStringLiteral("name"));
         if (!newHero || !farmer || !save || !name)
-            return Fail("the window lacks New, Farmer, Save or the hero's name");
+            return fail("the window lacks New, Farmer, Save or the hero's name");
         newHero->trigger();
-        if (name->text() != "Hero" || MarkedModified())
-            Fail(QStringLiteral("New shows \"%1\"%2 instead of the unchanged hero \"Hero\"")
-                     .arg(name->text(), MarkedModified() ? " marked modified" : ""));
+        if (name->text() != "Hero" || markedModified())
+            fail(QStringLiteral("New shows \"%1\"%2 instead of the unchanged hero \"Hero\"")
+                     .arg(name->text(), markedModified() ? " marked modified" : ""));
         farmer->trigger();
-        if (!MarkedModified())
-            Fail("Farmer did not mark the hero modified");
+        if (!markedModified())
+            fail("Farmer did not mark the hero modified");
         save->trigger();
-        if (MarkedModified())
-            Fail("the hero is still marked modified after Save");
-        if (!window_->close())
-            Fail("the window refused to close");
+        if (markedModified())
+            fail("the hero is still marked modified after Save");
+        if (!m_window->close())
+            fail("the window refused to close");
     }
 };
 
-void Attach() {
+void attach() {
     const char *mode = std::getenv("THALREX_DRIVER");
     // Only the program itself: not the processes it may start.
     unsetenv("LD_PRELOAD");
@@ -163,4 +163,4 @@ void Attach() {
 
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(Attach)
+Q_COREAPP_STARTUP_FUNCTION(attach)

@@ -5,12 +5,12 @@
 
 namespace fs = std::filesystem;
 
-fs::path RealDataFolder() {
+fs::path realDataFolder() {
     const char *folder = std::getenv("THALREX_REALDATA_DIR");
     return folder != nullptr && *folder != '\0' ? folder : THALREX_DEFAULT_REALDATA_DIR;
 }
 
-RealData LookUpRealData(const fs::path &folder, const std::string &relative) {
+RealData lookUpRealData(const fs::path &folder, const std::string &relative) {
     const fs::path path = folder / relative;
     std::error_code error;
     if (!fs::exists(folder, error))
@@ -26,6 +26,6 @@ RealData LookUpRealData(const fs::path &folder, const std::string &relative) {
     return {RealData::Outcome::Found, path, {}};
 }
 
-RealData LookUpRealData(const std::string &relative) {
-    return LookUpRealData(RealDataFolder(), relative);
+RealData lookUpRealData(const std::string &relative) {
+    return lookUpRealData(realDataFolder(), relative);
 }

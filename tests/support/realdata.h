@@ -16,9 +16,9 @@ struct RealData {
 };
 
 // The real-data folder: THALREX_REALDATA_DIR, else the one the build was configured with.
-std::filesystem::path RealDataFolder();
+std::filesystem::path realDataFolder();
 
 // The file or folder at relative inside folder.
-RealData LookUpRealData(const std::filesystem::path &folder, const std::string &relative);
+RealData lookUpRealData(const std::filesystem::path &folder, const std::string &relative);
 // The same inside RealDataFolder().
-RealData LookUpRealData(const std::string &relative);
+RealData lookUpRealData(const std::string &relative);

@@ -37,7 +37,7 @@ private:
 class RealDataRule : public testing::Test {
 protected:
     TempFolder temp;
-    const fs::path folder = temp.Path() / "realdata";
+    const fs::path folder = temp.path() / "realdata";
 
     void SetUp() override {
         fs::create_directories(folder / "tank");
@@ -56,15 +56,15 @@ TEST_F(RealDataRule, AbsentFolderSkipsAndAFolderLackingTheFileFails) {
     } cases[] = {
         {folder, "tank/present.dsmap", RealData::Outcome::Found, ""},
         {folder, "gas", RealData::Outcome::Found, ""},
-        {temp.Path() / "none", "tank/present.dsmap", RealData::Outcome::NoFolder,
+        {temp.path() / "none", "tank/present.dsmap", RealData::Outcome::NoFolder,
          "the real-data folder " + temp / "none" + " is absent"},
         {folder, "tank/Pumpkin.dsmap", RealData::Outcome::Missing,
          "the real-data folder " + folder.string() + " lacks tank/Pumpkin.dsmap"},
-        {temp.Path() / "file", "gas", RealData::Outcome::Missing,
+        {temp.path() / "file", "gas", RealData::Outcome::Missing,
          "the real-data folder " + temp / "file" + " is not a folder"},
     };
     for (const Case &c : cases) {
-        const RealData found = LookUpRealData(c.folder, c.relative);
+        const RealData found = lookUpRealData(c.folder, c.relative);
         EXPECT_EQ(found.outcome, c.outcome) << c.folder << ' ' << c.relative;
         EXPECT_EQ(found.path, c.folder / c.relative);
         EXPECT_EQ(found.message, c.message);
@@ -74,7 +74,7 @@ TEST_F(RealDataRule, AbsentFolderSkipsAndAFolderLackingTheFileFails) {
 TEST_F(RealDataRule, ATestLackingARealFileFails) {
     RealDataFolderSet set(folder.string());
     fs::path path = "not set";
-    EXPECT_NONFATAL_FAILURE(path = RealDataPath("tank/Pumpkin.dsmap"), "lacks tank/Pumpkin.dsmap");
+    EXPECT_NONFATAL_FAILURE(path = realDataPath("tank/Pumpkin.dsmap"), "lacks tank/Pumpkin.dsmap");
     EXPECT_TRUE(path.empty());
 }
 
@@ -83,7 +83,7 @@ TEST_F(RealDataRule, ScriptsGetThePathOrTheSkipCode) {
     const struct Case {
         fs::path folder;
         int status;
-    } cases[] = {{folder, 0}, {temp.Path() / "none", 77}, {folder / "gas", 1}};
+    } cases[] = {{folder, 0}, {temp.path() / "none", 77}, {folder / "gas", 1}};
     for (const Case &c : cases) {
         RealDataFolderSet set(c.folder.string());
         const int status = std::system(lookup.c_str());

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<std::string> RealGasFiles(const std::filesystem::path &folder) {
+std::vector<std::string> realGasFiles(const std::filesystem::path &folder) {
     std::vector<std::string> files;
     for (const auto &entry : std::filesystem::directory_iterator(folder))
         files.push_back(entry.path().string());
@@ -18,16 +18,16 @@ std::vector<std::string> RealGasFiles(const std::filesystem::path &folder) {
 // Every real file either formats, and its output formats to itself, or is refused with the
 // structure error and nothing written; no crash and no hang either way.
 TEST(GastoolRealData, FmtOfEveryRealFileEndsCleanlyAndIsStable) {
-    const std::filesystem::path folder = RealDataPath("gas");
+    const std::filesystem::path folder = realDataPath("gas");
     if (folder.empty())
         return;
-    const std::vector<std::string> files = RealGasFiles(folder);
+    const std::vector<std::string> files = realGasFiles(folder);
     ASSERT_GE(files.size(), 30u);
     int formatted = 0;
     for (const std::string &file : files) {
         TempFolder out;
-        const std::string gastool = ProgramPath("gastool");
-        ProgramRun first = RunProgram(gastool, {"fmt", file, out / "once.gas"});
+        const std::string gastool = programPath("gastool");
+        ProgramRun first = runProgram(gastool, {"fmt", file, out / "once.gas"});
         ASSERT_FALSE(first.timedOut) << file;
         ASSERT_FALSE(first.crashed) << file;
         if (first.exitCode != 0) {
@@ -38,11 +38,11 @@ TEST(GastoolRealData, FmtOfEveryRealFileEndsCleanlyAndIsStable) {
             continue;
         }
         ++formatted;
-        ProgramRun second = RunProgram(gastool, {"fmt", out / "once.gas", out / "twice.gas"});
+        ProgramRun second = runProgram(gastool, {"fmt", out / "once.gas", out / "twice.gas"});
         ASSERT_EQ(second.exitCode, 0) << file << ": " << second.err;
-        const std::string once = ReadAll(out / "once.gas");
+        const std::string once = readAll(out / "once.gas");
         EXPECT_FALSE(once.empty()) << file;
-        EXPECT_EQ(ReadAll(out / "twice.gas"), once) << file;
+        EXPECT_EQ(readAll(out / "twice.gas"), once) << file;
     }
     // All but a file whose stray quote leaves a block unclosed are read by the document rules.
     EXPECT_GE(formatted, static_cast<int>(files.size()) - 1);

@@ -26,13 +26,13 @@ struct ProgramRun {
 };
 
 // The full path of a program in the program folder.
-inline std::string ProgramPath(const std::string &name) {
+inline std::string programPath(const std::string &name) {
     const char *dir = std::getenv("THALREX_PROGRAM_DIR");
     return std::string(dir ? dir : ".") + "/" + name;
 }
 
 // Runs the program with the arguments, killing it when it outlasts the timeout.
-inline ProgramRun RunProgram(const std::string &program, std::vector<std::string> args,
+inline ProgramRun runProgram(const std::string &program, std::vector<std::string> args,
                              std::chrono::seconds timeout = std::chrono::seconds(30)) {
     TempFolder capture;
     posix_spawn_file_actions_t actions;
@@ -67,7 +67,7 @@ inline ProgramRun RunProgram(const std::string &program, std::vector<std::string
     }
     run.crashed = !run.timedOut && WIFSIGNALED(status);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(capture / "out");
-    run.err = ReadAll(capture / "err");
+    run.out = readAll(capture / "out");
+    run.err = readAll(capture / "err");
     return run;
 }

@@ -387,7 +387,7 @@ TEST_F(TankCommandsTest, TestAndCatWriteNoFile) {
 
 // The real Tank made by the game's tools.
 TEST(RealTankInfoTest, InfoShowsTheHeaderAsTheAuthorWroteIt) {
-    const fs::path pumpkin = RealDataPath("tank/Pumpkin.dsmap");
+    const fs::path pumpkin = realDataPath("tank/Pumpkin.dsmap");
     if (pumpkin.empty())
         return;
     const ToolResult info = runTool("kegtap", {"info", pumpkin});

@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(TankToolsTest, PumpkinRepackedMatchesTheGameToolsApartFromGuidTimesAndChecksums) {
-    const fs::path pumpkin = RealDataPath("tank/Pumpkin.dsmap");
+    const fs::path pumpkin = realDataPath("tank/Pumpkin.dsmap");
     if (pumpkin.empty())
         return;
     const fs::path extracted = temp / "pumpkin";
@@ -197,7 +197,7 @@ TEST_F(TankToolsTest, HelpAndUsage) {
 }
 
 TEST_F(TankToolsTest, ListShowsPathSizeFormAndTime) {
-    const fs::path pumpkin = RealDataPath("tank/Pumpkin.dsmap");
+    const fs::path pumpkin = realDataPath("tank/Pumpkin.dsmap");
     if (pumpkin.empty())
         return;
     const ToolResult listed = runTool("kegtap", {"list", pumpkin});

@@ -11,7 +11,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: realdata_lookup RELATIVE\n");
         return 2;
     }
-    const RealData found = LookUpRealData(argv[1]);
+    const RealData found = lookUpRealData(argv[1]);
     switch (found.outcome) {
     case RealData::Outcome::Found:
         std::printf("%s\n", found.path.c_str());

@@ -15,7 +15,7 @@
 
 namespace {
 
-bool SomethingDrawn(const QImage &image) {
+bool somethingDrawn(const QImage &image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); y += 4)
         for (int x = 0; x < image.width(); x += 4)
@@ -34,7 +34,7 @@ int main(int argc, char **argv) {
     const auto start = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() - start < limit) {
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-        if (SomethingDrawn(screen)) {
+        if (somethingDrawn(screen)) {
             // Let the window finish painting, then take the picture that is kept.
             QThread::msleep(1000);
             QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(argv[1]));

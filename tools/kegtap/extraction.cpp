@@ -30,19 +30,19 @@ void stop(int signal) {
 // before it are done.
 class Report {
 public:
-    Report(size_t count, Progress &progress) : results_(count), progress_(progress) {}
+    Report(size_t count, Progress &progress) : m_results(count), m_progress(progress) {}
 
     void done(size_t position, ExitCode code, std::string message) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        results_[position] = {true, code, std::move(message)};
-        for (; printed_ < results_.size() && results_[printed_].done; ++printed_) {
-            Result &r = results_[printed_];
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_results[position] = {true, code, std::move(message)};
+        for (; m_printed < m_results.size() && m_results[m_printed].done; ++m_printed) {
+            Result &r = m_results[m_printed];
             if (r.code != Success)
-                progress_.message("kegtap: " + r.message);
-            worst_ = std::max(worst_, r.code);
+                m_progress.message("kegtap: " + r.message);
+            m_worst = std::max(m_worst, r.code);
         }
     }
-    ExitCode worst() const { return worst_; }
+    ExitCode worst() const { return m_worst; }
 
 private:
     struct Result {
@@ -50,11 +50,11 @@ private:
         ExitCode code = Success;
         std::string message;
     };
-    std::vector<Result> results_;
-    Progress &progress_;
-    std::mutex mutex_;
-    size_t printed_ = 0;
-    ExitCode worst_ = Success;
+    std::vector<Result> m_results;
+    Progress &m_progress;
+    std::mutex m_mutex;
+    size_t m_printed = 0;
+    ExitCode m_worst = Success;
 };
 
 int reportProgress(void *context, uint64_t bytes) {

@@ -21,44 +21,44 @@ int64_t nanoseconds(std::chrono::steady_clock::duration d) {
 } // namespace
 
 Progress::Progress(size_t totalFiles, uint64_t totalBytes, bool quiet)
-    : totalFiles_(totalFiles), totalBytes_(totalBytes),
-      enabled_(!quiet && ::isatty(STDERR_FILENO) != 0), nextShowNs_(nanoseconds(Delay)) {}
+    : m_totalFiles(totalFiles), m_totalBytes(totalBytes),
+      m_enabled(!quiet && ::isatty(STDERR_FILENO) != 0), m_nextShowNs(nanoseconds(Delay)) {}
 
 Progress::~Progress() {
-    if (shown_)
+    if (m_shown)
         std::fputs("\r\33[K", stderr);
 }
 
 void Progress::addBytes(uint64_t bytes) {
-    bytes_ += bytes;
+    m_bytes += bytes;
     show();
 }
 
 void Progress::fileDone() {
-    ++files_;
+    ++m_files;
     show();
 }
 
 void Progress::message(const std::string &line) {
-    const std::lock_guard<std::mutex> lock(printing_);
-    std::fprintf(stderr, "%s%s\n", shown_ ? "\r\33[K" : "", line.c_str());
-    shown_ = false;
+    const std::lock_guard<std::mutex> lock(m_printing);
+    std::fprintf(stderr, "%s%s\n", m_shown ? "\r\33[K" : "", line.c_str());
+    m_shown = false;
 }
 
 void Progress::show() {
-    if (!enabled_)
+    if (!m_enabled)
         return;
-    const int64_t now = nanoseconds(Clock::now() - start_);
-    int64_t due = nextShowNs_.load();
-    if (now < due || !nextShowNs_.compare_exchange_strong(due, now + nanoseconds(Interval)))
+    const int64_t now = nanoseconds(Clock::now() - m_start);
+    int64_t due = m_nextShowNs.load();
+    if (now < due || !m_nextShowNs.compare_exchange_strong(due, now + nanoseconds(Interval)))
         return;
-    const std::lock_guard<std::mutex> lock(printing_);
-    const uint64_t bytes = bytes_;
-    std::fprintf(stderr, "\r\33[K%zu/%zu files, %.1f/%.1f MiB, %.1f MiB/s", files_.load(),
-                 totalFiles_, megabytes(bytes), megabytes(totalBytes_),
+    const std::lock_guard<std::mutex> lock(m_printing);
+    const uint64_t bytes = m_bytes;
+    std::fprintf(stderr, "\r\33[K%zu/%zu files, %.1f/%.1f MiB, %.1f MiB/s", m_files.load(),
+                 m_totalFiles, megabytes(bytes), megabytes(m_totalBytes),
                  megabytes(bytes) / (static_cast<double>(now) / 1e9));
     std::fflush(stderr);
-    shown_ = true;
+    m_shown = true;
 }
 
 } // namespace kegtapcli

@@ -30,15 +30,15 @@ private:
 
     void show();
 
-    const size_t totalFiles_;
-    const uint64_t totalBytes_;
-    const bool enabled_;
-    const Clock::time_point start_ = Clock::now();
-    std::atomic<size_t> files_{0};
-    std::atomic<uint64_t> bytes_{0};
-    std::atomic<int64_t> nextShowNs_;
-    std::mutex printing_;
-    bool shown_ = false;
+    const size_t m_totalFiles;
+    const uint64_t m_totalBytes;
+    const bool m_enabled;
+    const Clock::time_point m_start = Clock::now();
+    std::atomic<size_t> m_files{0};
+    std::atomic<uint64_t> m_bytes{0};
+    std::atomic<int64_t> m_nextShowNs;
+    std::mutex m_printing;
+    bool m_shown = false;
 };
 
 } // namespace kegtapcli

@@ -20,40 +20,40 @@ std::string describe(const std::string &context, uint32_t error, const char *mes
     return text;
 }
 
-TankFile::TankFile(const std::string &path) : path_(path), k_(kegtap_open(path.c_str())) {
-    if (k_ == nullptr)
+TankFile::TankFile(const std::string &path) : m_path(path), m_k(kegtap_open(path.c_str())) {
+    if (m_k == nullptr)
         throw std::bad_alloc();
-    if (kegtap_errno(k_) != 0) {
-        const Failure failure(exitCodeOf(kegtap_errno(k_)), lastError(path));
-        kegtap_close(k_);
+    if (kegtap_errno(m_k) != 0) {
+        const Failure failure(exitCodeOf(kegtap_errno(m_k)), lastError(path));
+        kegtap_close(m_k);
         throw failure;
     }
 }
 
 TankFile::~TankFile() {
-    kegtap_close(k_);
+    kegtap_close(m_k);
 }
 
 kegtap_entry TankFile::file(size_t i) const {
     kegtap_entry e{};
-    if (kegtap_entry_at(k_, i, &e) != 0)
-        fail(path_);
+    if (kegtap_entry_at(m_k, i, &e) != 0)
+        fail(m_path);
     return e;
 }
 
 kegtap_folder TankFile::folder(size_t i) const {
     kegtap_folder f{};
-    if (kegtap_folder_at(k_, i, &f) != 0)
-        fail(path_);
+    if (kegtap_folder_at(m_k, i, &f) != 0)
+        fail(m_path);
     return f;
 }
 
 std::string TankFile::lastError(const std::string &context) const {
-    return describe(context, kegtap_errno(k_), kegtap_error_string(k_));
+    return describe(context, kegtap_errno(m_k), kegtap_error_string(m_k));
 }
 
 void TankFile::fail(const std::string &context) const {
-    throw Failure(exitCodeOf(kegtap_errno(k_)), lastError(context));
+    throw Failure(exitCodeOf(kegtap_errno(m_k)), lastError(context));
 }
 
 } // namespace kegtapcli

@@ -32,10 +32,10 @@ public:
     TankFile(const TankFile &) = delete;
     TankFile &operator=(const TankFile &) = delete;
 
-    kegtap *handle() const { return k_; }
-    const std::string &path() const { return path_; }
-    size_t fileCount() const { return kegtap_entry_count(k_); }
-    size_t folderCount() const { return kegtap_folder_count(k_); }
+    kegtap *handle() const { return m_k; }
+    const std::string &path() const { return m_path; }
+    size_t fileCount() const { return kegtap_entry_count(m_k); }
+    size_t folderCount() const { return kegtap_folder_count(m_k); }
     // The entry's path points into the handle until its next call.
     kegtap_entry file(size_t i) const;
     kegtap_folder folder(size_t i) const;
@@ -46,8 +46,8 @@ public:
     [[noreturn]] void fail(const std::string &context) const;
 
 private:
-    std::string path_;
-    kegtap *k_;
+    std::string m_path;
+    kegtap *m_k;
 };
 
 } // namespace kegtapcli

@@ -80,7 +80,7 @@ const char *unpackable(const struct stat &st) {
 
 class Scan {
 public:
-    explicit Scan(const ScanOptions &options) : o_(options) {}
+    explicit Scan(const ScanOptions &options) : m_o(options) {}
 
     std::optional<tankwriter::Node> node(const std::string &path, const std::string &relative,
                                          const Child &child, unsigned depth) {
@@ -101,10 +101,10 @@ public:
         const uint64_t time =
             depth == 0 ? 0 : tankwriter::fileTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
         if (S_ISREG(st.st_mode)) {
-            if (o_.output && o_.output->first == st.st_dev && o_.output->second == st.st_ino)
+            if (m_o.output && m_o.output->first == st.st_dev && m_o.output->second == st.st_ino)
                 return skipped(path, "the output file");
-            ++files_;
-            tankwriter::Node file = tankwriter::Node::file(child.gameName, {}, o_.storage, time);
+            ++m_files;
+            tankwriter::Node file = tankwriter::Node::file(child.gameName, {}, m_o.storage, time);
             file.sourcePath = path;
             return file;
         }
@@ -122,24 +122,24 @@ public:
         return tankwriter::Node::folder(child.gameName, std::move(nodes), time);
     }
 
-    size_t files() const { return files_; }
+    size_t files() const { return m_files; }
 
 private:
     bool excluded(const std::string &name, const std::string &relative) const {
-        for (const std::string &pattern : o_.excludes)
+        for (const std::string &pattern : m_o.excludes)
             if (matchesPattern(pattern, name) || matchesPattern(pattern, relative))
                 return true;
         return false;
     }
 
     std::nullopt_t skipped(const std::string &path, const char *what) const {
-        if (o_.warn)
-            o_.warn(shownText(path) + ": " + what + " skipped");
+        if (m_o.warn)
+            m_o.warn(shownText(path) + ": " + what + " skipped");
         return std::nullopt;
     }
 
-    const ScanOptions &o_;
-    size_t files_ = 0;
+    const ScanOptions &m_o;
+    size_t m_files = 0;
 };
 
 } // namespace

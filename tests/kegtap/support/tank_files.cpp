@@ -12,12 +12,12 @@ TempFolder::TempFolder() {
     std::string pattern = (fs::temp_directory_path() / "kegtap-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    m_path = pattern;
 }
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
 void writeBytes(const fs::path &path, const std::vector<uint8_t> &bytes) {

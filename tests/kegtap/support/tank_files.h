@@ -17,11 +17,11 @@ public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
-    const fs::path &path() const { return path_; }
-    fs::path operator/(const std::string &name) const { return path_ / name; }
+    const fs::path &path() const { return m_path; }
+    fs::path operator/(const std::string &name) const { return m_path / name; }
 
 private:
-    fs::path path_;
+    fs::path m_path;
 };
 
 void writeBytes(const fs::path &path, const std::vector<uint8_t> &bytes);
