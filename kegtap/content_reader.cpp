@@ -94,10 +94,22 @@ bool decodeInto(Decoder &decoder, uint16_t format, const uint8_t *input, size_t 
     return true;
 }
 
+// No stream yields more than 1,032 bytes per stored byte (deflate's limit; LZO1X's is lower). A
+// declared size beyond that cannot come out of the stored bytes: it fails as the finished decode
+// would, before room for it is taken.
+bool canYield(uint64_t stored, uint64_t declared, ErrorState &error) {
+    constexpr uint64_t MaxExpansion = 1032;
+    if (declared <= (stored + 1) * MaxExpansion)
+        return true;
+    error.set(KEGTAP_ERR_SIZE_MISMATCH, "Uncompress size does not tally.");
+    return false;
+}
+
 bool decodeSingleBlock(const FileEntryFields &file, const TankSource &tank, uint64_t position,
                        Decoder &decoder, Output &out, ErrorState &error) {
     Buffer output, input;
-    return holds(tank, position, file.compressedSize, error) &&
+    return canYield(file.compressedSize, file.size, error) &&
+           holds(tank, position, file.compressedSize, error) &&
            allocate(file.size, output, error) && allocate(file.compressedSize, input, error) &&
            readExactlyAt(tank.fd, input.get(), file.compressedSize, position, error) &&
            decodeInto(decoder, file.format, input.get(), file.compressedSize, output.get(),
@@ -121,6 +133,12 @@ bool decodeChunks(const FileEntryFields &file, const TankSource &tank, uint64_t 
     // chunk that does not fit in the file fails before it is read: the buffer need not be larger
     // than the file. A chunk decodes into exactly the room its table entry declares, so a stream
     // that would yield more stops there and fails.
+    for (uint64_t i = 0; i < file.chunkCount; ++i) {
+        const ChunkFields chunk = readChunk(file, i);
+        if (chunk.uncompressedSize != chunk.compressedSize &&
+            !canYield(chunk.compressedSize, chunk.uncompressedSize - chunk.extraBytes, error))
+            return false;
+    }
     Buffer output, input;
     if (!allocate(largestChunk(file), output, error) ||
         !allocate(std::min(inputCapacity, tank.fileSize), input, error))

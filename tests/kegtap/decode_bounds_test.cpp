@@ -170,4 +170,31 @@ TEST_F(HostileMemoryTest, ChunkDecodingFarBeyondItsDeclaredSize) {
     EXPECT_FALSE(fs::exists(out / "x.bin"));
 }
 
+// A size that the stored bytes cannot yield fails before room for it is taken, whether the file
+// is one block or one chunk; the child's address space would not hold the 4 GiB it declares.
+TEST_F(HostileMemoryTest, DeclaredSizeBeyondWhatTheStoredBytesCanYield) {
+    const Bytes content = textBytes("a few bytes that claim to be four gigabytes");
+    const std::function<Bytes()> tanks[] = {
+        [&] {
+            TankLayout layout;
+            Bytes tank = tankwriter::buildTank(
+                Node::folder("", {Node::file("x.bin", content, Storage{Format::Zlib, 0, 0})}), {},
+                &layout);
+            tankwriter::putU32(tank, layout.indexOffset + layout.files.at(0).entryOffset + 4,
+                               0xFFFFFFFFu);
+            tankwriter::refreshIndexCrc(tank);
+            return tank;
+        },
+        [&] { return tankWithCodedChunk(zlibStream(content), 0xFFFFFFFFu, 0, 0xFFFFFFFFu); },
+    };
+    for (const auto &tank : tanks) {
+        writeBytes(tankPath, tank());
+        const ChildOutcome outcome = extractInChild(k, [&] { return extractFile(tankPath); });
+        EXPECT_FALSE(outcome.extracted);
+        EXPECT_EQ(outcome.code, KEGTAP_ERR_SIZE_MISMATCH) << outcome.message;
+        EXPECT_LE(outcome.peakGrowthKiB, PeakLimitKiB);
+        EXPECT_FALSE(fs::exists(out / "x.bin"));
+    }
+}
+
 } // namespace
