@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The layers, lowest first. Each folder holds one target, and tests/ mirrors the folders; the
 # Qt layers are left out of a build without THALREX_GUI.
-set(THALREX_LAYERS gas hero kegtap settings exchange session ui app tools)
+set(THALREX_LAYERS text gas hero kegtap settings exchange session ui app tools)
 set(THALREX_QT_LAYERS settings exchange session ui app)
 
 # Adds the folder of every layer that has one under the current folder, after the given

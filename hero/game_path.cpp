@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hero/game_path.h"
 
-#include "hero/code_page.h"
+#include "text/windows1252.h"
 
 #include <algorithm>
 
@@ -11,5 +11,5 @@ std::string gamePathOf(const std::string &path) {
     std::string game =
         at == std::string::npos ? "Z:" + path : "C:\\" + path.substr(at + driveC.size());
     std::replace(game.begin(), game.end(), '/', '\\');
-    return utf8ToWindows1252(game);
+    return windows1252::fromUtf8Lossy(game);
 }

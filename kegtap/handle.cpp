@@ -2,7 +2,8 @@
 // The handle interface: one open Tank per handle, with everything a call needs kept in it.
 #include "kegtap/kegtap.h"
 #include "kegtap/tank.h"
-#include "kegtap/text_encoding.h"
+#include "text/utf8.h"
+#include "text/windows1252.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -105,7 +106,7 @@ std::string headerText(const uint8_t *header, size_t at, size_t units) {
     std::vector<uint16_t> text(units);
     for (size_t i = 0; i < units; ++i)
         text[i] = readU16(header + at + 2 * i);
-    return utf8FromUtf16(text.data(), units);
+    return utf8::fromUtf16(text.data(), units);
 }
 
 // Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
@@ -142,7 +143,7 @@ kegtap *kegtap_open(const char *path) {
         return k;
     const uint8_t *h = k->tank.index().header;
     k->texts.creator =
-        utf8FromWindows1252({reinterpret_cast<const char *>(h + header_field::CreatorId), 4});
+        windows1252::toUtf8({reinterpret_cast<const char *>(h + header_field::CreatorId), 4});
     k->texts.copyright = headerText(h, header_field::CopyrightText, header_field::LongTextUnits);
     k->texts.build = headerText(h, header_field::BuildText, header_field::LongTextUnits);
     k->texts.title = headerText(h, header_field::TitleText, header_field::LongTextUnits);
@@ -217,7 +218,7 @@ int kegtap_find(kegtap *k, const char *path, size_t *i) {
         return failure(k);
     if (path == nullptr || i == nullptr)
         return fail(k, EINVAL, "Invalid argument.");
-    const std::optional<std::string> name = windows1252FromUtf8(path);
+    const std::optional<std::string> name = windows1252::fromUtf8(path);
     if (name) {
         const TankTree &tree = k->tank.tree();
         if (k->findTable.empty()) {
@@ -227,7 +228,7 @@ int kegtap_find(kegtap *k, const char *path, size_t *i) {
         }
         const uint64_t key = pathKey(RootPathKey, true, name->data(), name->size());
         const auto equal = [&name](const std::string &candidate) {
-            const auto fold = [](char c) { return foldWindows1252(static_cast<uint8_t>(c)); };
+            const auto fold = [](char c) { return windows1252::foldCase(static_cast<uint8_t>(c)); };
             return std::equal(name->begin(), name->end(), candidate.begin(), candidate.end(),
                               [&fold](char a, char b) { return fold(a) == fold(b); });
         };
@@ -235,7 +236,7 @@ int kegtap_find(kegtap *k, const char *path, size_t *i) {
                                         std::make_pair(key, size_t{0}));
              it != k->findTable.end() && it->first == key; ++it) {
             const std::optional<std::string> candidate =
-                windows1252FromUtf8(k->tank.filePath(it->second));
+                windows1252::fromUtf8(k->tank.filePath(it->second));
             if (candidate && equal(*candidate)) {
                 *i = it->second;
                 return 0;

@@ -4,7 +4,7 @@
 #include "kegtap/kegtap.h"
 #include "kegtap/tank.h"
 #include "kegtap/tank_tree.h"
-#include "kegtap/text_encoding.h"
+#include "text/windows1252.h"
 
 #include <string>
 
@@ -48,7 +48,7 @@ extern "C" bool ExtractFile(const void *fileEntry, int fd, uint32_t dataOffset,
     const bool extracted =
         checkFileEntry(file, error) &&
         extractFileInto(OutputFolder::openDestination(destFolder),
-                        utf8FromWindows1252({file.name, file.nameLength}), file,
+                        windows1252::toUtf8({file.name, file.nameLength}), file,
                         TankSource::of(fd, dataOffset), decoder, ProgressReport{}, PromptPolicy(),
                         error) != Outcome::Failed;
     error.publish();

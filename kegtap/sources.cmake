@@ -14,5 +14,4 @@ set(KEGTAP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/tank.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tank_index.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tank_layout.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tank_tree.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/text_encoding.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tank_tree.cpp)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/tank.h"
 
-#include "kegtap/text_encoding.h"
+#include "text/windows1252.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -82,7 +82,7 @@ FileEntryFields Tank::file(size_t i) const {
 
 std::string Tank::filePath(size_t i) const {
     const FileEntryFields f = file(i);
-    return tree_.path(tree_.files[i].folder, utf8FromWindows1252({f.name, f.nameLength}));
+    return tree_.path(tree_.files[i].folder, windows1252::toUtf8({f.name, f.nameLength}));
 }
 
 bool Tank::read(size_t i, const ProgressReport &progress, ContentSink &sink, ErrorState &error) {
@@ -104,7 +104,7 @@ Outcome Tank::extractFile(size_t i, const char *dest, const ProgressReport &prog
     if (folder == nullptr)
         return Outcome::Failed;
     const FileEntryFields f = file(i);
-    return extractFileInto(*folder, utf8FromWindows1252({f.name, f.nameLength}), f, source_,
+    return extractFileInto(*folder, windows1252::toUtf8({f.name, f.nameLength}), f, source_,
                            decoder_, progress, policy, error);
 }
 
@@ -129,7 +129,7 @@ Outcome Tank::extractAll(const char *dest, const ProgressReport &progress,
         if (folder == nullptr)
             return Outcome::Failed;
         const FileEntryFields f = file(i);
-        switch (extractFileInto(*folder, utf8FromWindows1252({f.name, f.nameLength}), f, source_,
+        switch (extractFileInto(*folder, windows1252::toUtf8({f.name, f.nameLength}), f, source_,
                                 decoder_, progress, policy, error)) {
         case Outcome::Failed:
             return Outcome::Failed;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/tank_tree.h"
 
-#include "kegtap/text_encoding.h"
+#include "text/windows1252.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -114,7 +114,7 @@ private:
         if (nameLength == 0)
             return walk(offset, depth, folder, key);
         const uint64_t subKey = pathKey(key, folder == NoFolder, name, nameLength);
-        tree_.folders.push_back({folder, utf8FromWindows1252({name, nameLength}),
+        tree_.folders.push_back({folder, windows1252::toUtf8({name, nameLength}),
                                  readU64(entry + dir_field::FileTime), tree_.files.size(), subKey});
         return walk(offset, depth, tree_.folders.size() - 1, subKey);
     }
@@ -193,7 +193,7 @@ uint64_t pathKey(uint64_t parentKey, bool inRoot, const char *name, size_t lengt
     if (!inRoot)
         key = (key ^ '/') * Prime;
     for (size_t i = 0; i < length; ++i)
-        key = (key ^ foldWindows1252(static_cast<uint8_t>(name[i]))) * Prime;
+        key = (key ^ windows1252::foldCase(static_cast<uint8_t>(name[i]))) * Prime;
     return key;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kegtap/writer/tank_header_info.h"
 
-#include "kegtap/text_encoding.h"
+#include "text/utf8.h"
 
 #include <chrono>
 #include <cstring>
@@ -18,13 +18,13 @@ using tankreader::writeU16;
 using tankreader::writeU32;
 
 void checkText(const std::string &text, size_t units, const char *what) {
-    if (tankreader::utf16FromUtf8(text).size() >= units)
+    if (utf8::toUtf16(text).size() >= units)
         throw std::invalid_argument(std::string(what) + " text is longer than " +
                                     std::to_string(units - 1) + " characters");
 }
 
 void putText(uint8_t *field, const std::string &text) {
-    const std::vector<uint16_t> units = tankreader::utf16FromUtf8(text);
+    const std::vector<uint16_t> units = utf8::toUtf16(text);
     for (size_t i = 0; i < units.size(); ++i)
         writeU16(field + 2 * i, units[i]);
 }

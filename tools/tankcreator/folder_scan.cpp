@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/tankcreator/folder_scan.h"
 
-#include "kegtap/text_encoding.h"
+#include "text/windows1252.h"
 #include "tools/path_pattern.h"
 #include "tools/terminal_text.h"
 
@@ -22,10 +22,10 @@ constexpr unsigned MaxDepth = 256;
     throw std::runtime_error(what + " " + shownText(path) + ": " + std::strerror(errno));
 }
 
-std::string folded(const std::string &windows1252) {
-    std::string s = windows1252;
+std::string folded(const std::string &name) {
+    std::string s = name;
     for (char &c : s)
-        c = static_cast<char>(tankreader::foldWindows1252(static_cast<uint8_t>(c)));
+        c = static_cast<char>(windows1252::foldCase(static_cast<uint8_t>(c)));
     return s;
 }
 
@@ -45,7 +45,7 @@ std::vector<Child> childrenOf(const std::string &folder) {
         const std::string name = e->d_name;
         if (name == "." || name == "..")
             continue;
-        const std::optional<std::string> gameName = tankreader::windows1252FromUtf8(name);
+        const std::optional<std::string> gameName = windows1252::fromUtf8(name);
         if (!gameName) {
             ::closedir(dir);
             throw std::runtime_error(
