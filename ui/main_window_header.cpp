@@ -10,6 +10,9 @@
 
 #include <QAction>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 QFont headerFont(int pixelSize, bool bold) {
@@ -31,16 +34,20 @@ QLabel *makeShadow(QWidget *parent, const QRect &place, const QFont &font, Qt::A
     return shadow;
 }
 
+// A caption: the named label with its hint, over its shadow, both at place in font.
 template <typename Label>
-Label *makeLabel(QWidget *parent, const QString &name, const QRect &place, const QFont &font,
-                 Qt::Alignment align, const QString &placeholder) {
+std::pair<QLabel *, Label *> makeCaption(QWidget *parent, const QString &name, const QRect &place,
+                                         const QFont &font, Qt::Alignment align,
+                                         const QString &placeholder, const QString &hint) {
+    QLabel *shadow = makeShadow(parent, place, font, align);
     auto *label = new Label(parent);
     label->setObjectName(name);
     label->setGeometry(place);
     label->setFont(font);
     label->setAlignment(align);
     label->setText(placeholder);
-    return label;
+    setHint(label, hint);
+    return {shadow, label};
 }
 
 } // namespace
@@ -61,38 +68,24 @@ void MainWindow::createHeader() {
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
 
-    const QRect namePlace(52, 3, 232, 22);
-    m_nameShadow = makeShadow(m_header, namePlace, headerFont(16, true), left);
-    m_name = makeLabel<ClickLabel>(m_header, QStringLiteral("name"), namePlace,
-                                   headerFont(16, true), left, QStringLiteral("Hero"));
-    setHint(m_name, QStringLiteral("Name|Double-click to edit name"));
-
-    const QRect titlePlace(52, 28, 200, 18);
-    m_titleShadow = makeShadow(m_header, titlePlace, headerFont(12, true), left);
-    m_title = makeLabel<QLabel>(m_header, QStringLiteral("title"), titlePlace, headerFont(12, true),
-                                left, QStringLiteral("Grand High Siegemistress"));
-    setHint(m_title, QStringLiteral("Classification"));
-
-    const QRect uberPlace(286, 3, 54, 22);
-    m_uberShadow = makeShadow(m_header, uberPlace, headerFont(16, true), right);
-    m_uber = makeLabel<QLabel>(m_header, QStringLiteral("uberLevel"), uberPlace,
-                               headerFont(16, true), right, QStringLiteral("0"));
-    setHint(m_uber, QStringLiteral("Uber Level"));
-
-    const QRect modifiedPlace(343, 1, 14, 18);
-    m_modifiedShadow = makeShadow(m_header, modifiedPlace, headerFont(16, true), Qt::AlignCenter);
-    m_modified = makeLabel<QLabel>(m_header, QStringLiteral("modifiedMark"), modifiedPlace,
-                                   headerFont(16, true), Qt::AlignCenter, QStringLiteral("*"));
+    std::tie(m_nameShadow, m_name) = makeCaption<ClickLabel>(
+        m_header, QStringLiteral("name"), QRect(52, 3, 232, 22), headerFont(16, true), left,
+        QStringLiteral("Hero"), QStringLiteral("Name|Double-click to edit name"));
+    std::tie(m_titleShadow, m_title) = makeCaption<QLabel>(
+        m_header, QStringLiteral("title"), QRect(52, 28, 200, 18), headerFont(12, true), left,
+        QStringLiteral("Grand High Siegemistress"), QStringLiteral("Classification"));
+    std::tie(m_uberShadow, m_uber) = makeCaption<QLabel>(
+        m_header, QStringLiteral("uberLevel"), QRect(286, 3, 54, 22), headerFont(16, true), right,
+        QStringLiteral("0"), QStringLiteral("Uber Level"));
+    std::tie(m_modifiedShadow, m_modified) = makeCaption<QLabel>(
+        m_header, QStringLiteral("modifiedMark"), QRect(343, 1, 14, 18), headerFont(16, true),
+        Qt::AlignCenter, QStringLiteral("*"), QStringLiteral("|Changes have been made to hero"));
     m_modified->setForegroundRole(QPalette::Highlight);
-    setHint(m_modified, QStringLiteral("|Changes have been made to hero"));
     m_modifiedShadow->setVisible(false);
     m_modified->setVisible(false);
-
-    const QRect goldPlace(236, 30, 100, 18);
-    m_goldShadow = makeShadow(m_header, goldPlace, headerFont(12, false), right);
-    m_gold = makeLabel<ClickLabel>(m_header, QStringLiteral("gold"), goldPlace,
-                                   headerFont(12, false), right, QStringLiteral("999999999"));
-    setHint(m_gold, QStringLiteral("Gold|Double-click to edit gold"));
+    std::tie(m_goldShadow, m_gold) = makeCaption<ClickLabel>(
+        m_header, QStringLiteral("gold"), QRect(236, 30, 100, 18), headerFont(12, false), right,
+        QStringLiteral("999999999"), QStringLiteral("Gold|Double-click to edit gold"));
     m_goldCoin = new ClickLabel(m_header);
     m_goldCoin->setObjectName(QStringLiteral("goldCoin"));
     m_goldCoin->setGeometry(339, 31, 16, 16);
