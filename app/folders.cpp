@@ -15,8 +15,7 @@
 namespace {
 
 QString location(QStandardPaths::StandardLocation location) {
-    const QString folder = QStandardPaths::writableLocation(location);
-    return folder.isEmpty() ? folder : withTrailingSlash(folder);
+    return withTrailingSlash(QStandardPaths::writableLocation(location));
 }
 
 std::string environment(const char *name) {

@@ -40,8 +40,7 @@ QStringList backupsIn(const QString &partyFolder) {
 
 } // namespace
 
-PartyBackups::PartyBackups(const QString &folder)
-    : m_folder(folder.isEmpty() ? folder : withTrailingSlash(folder)) {}
+PartyBackups::PartyBackups(const QString &folder) : m_folder(withTrailingSlash(folder)) {}
 
 void PartyBackups::keep(const QString &partyFile, const QDateTime &now) {
     if (m_folder.isEmpty())

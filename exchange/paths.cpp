@@ -2,7 +2,7 @@
 #include "exchange/paths.h"
 
 QString withTrailingSlash(const QString &path) {
-    return path.endsWith('/') ? path : path + '/';
+    return path.isEmpty() || path.endsWith('/') ? path : path + '/';
 }
 
 QString withoutTrailingSlash(const QString &path) {

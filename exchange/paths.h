@@ -5,6 +5,7 @@
 
 // Path helpers for folders held with a trailing "/".
 
+// An empty path stays empty, as with the plain helper of gas/disk_file.h: it names no folder.
 QString withTrailingSlash(const QString &path);
 QString withoutTrailingSlash(const QString &path);
 // The final folder name of a folder path: "/a/Ulf/" gives "Ulf".

@@ -117,7 +117,7 @@ QString EditorSession::saveFolder() const {
 }
 
 void EditorSession::setSaveFolder(const QString &folder) {
-    m_settings.saveFolder = folder.isEmpty() ? folder : withTrailingSlash(folder);
+    m_settings.saveFolder = withTrailingSlash(folder);
 }
 
 void EditorSession::rememberPartyFolder(const QString &heroFolder, const QString &partyFolder) {

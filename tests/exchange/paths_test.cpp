@@ -3,6 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+TEST(ExchangePaths, TrailingSlashIsAddedOnceAndNeverToAnEmptyPath) {
+    for (const auto &[path, expected] : {std::pair{"", ""}, {"/a", "/a/"}, {"/a/", "/a/"}})
+        EXPECT_EQ(withTrailingSlash(path), expected) << path;
+}
+
 TEST(ExchangePaths, SafePathComponent) {
     for (const char *name : {"Ulf", "Hero one", ".hidden", "a..b", "..."})
         EXPECT_TRUE(isSafePathComponent(name)) << name;
